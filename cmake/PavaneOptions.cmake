@@ -1,0 +1,36 @@
+# Compiler settings shared by every target, and the helper that builds a layer library.
+
+add_library(pavane_options INTERFACE)
+target_compile_options(pavane_options INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+  -Wunused -Woverloaded-virtual -Wnull-dereference -Wimplicit-fallthrough)
+if(PAVANE_WERROR)
+  target_compile_options(pavane_options INTERFACE -Werror)
+endif()
+if(PAVANE_SANITIZE)
+  target_compile_options(pavane_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(pavane_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# pavane_layer(<target> <folder>...): a static library of every source file below the folders.
+function(pavane_layer target)
+  set(sources)
+  foreach(folder IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS
+      "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
+  target_link_libraries(${target} PUBLIC pavane_options)
+endfunction()
+
+# pavane_tests(<name> <folder> <libraries>...): one test program of the files tests/<folder>/*_test.cpp.
+function(pavane_tests name folder)
+  file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*_test.cpp")
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARGN} pavane_testsupport GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "PAVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

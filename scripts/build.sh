@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# build.sh <release|asan>: configures (once) and builds one configuration into build/<name>.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+config=${1:-release}
+
+case "$config" in
+  release) flags=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  asan)    flags=(-DCMAKE_BUILD_TYPE=Debug -DPAVANE_SANITIZE=ON -DPAVANE_BENCH=OFF) ;;
+  *) echo "build.sh: unknown configuration '$config' (release or asan)" >&2; exit 2 ;;
+esac
+
+"$root/scripts/deps.sh"
+dir="$root/build/$config"
+cmake -S "$root" -B "$dir" -G Ninja -DPAVANE_WERROR=ON "${flags[@]}" >/dev/null
+cmake --build "$dir" -j "$(nproc)"

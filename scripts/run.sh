@@ -1,0 +1,6 @@
+#!/usr/bin/env bash
+# The main job: builds the project and runs what a person can look at today.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/build.sh" release
+exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$@"
