@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -14,8 +14,9 @@ AnsiString Unquoted(AnsiString value) {
 
 AnsiString ReadWholeFile(const AnsiString& fileName) {
   std::ifstream in(fileName, std::ios::binary);
-  if (!in) return {};
-  return AnsiString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream content;
+  if (in) content << in.rdbuf();
+  return content.str();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 #include "platform/Files.h"
 #include "tests/environment/TestInstallation.h"
@@ -30,7 +30,6 @@ TEST_F(AlertLogTest, AlertLinesGoToTheInstallationsLogFolder) {
 }
 
 TEST_F(AlertLogTest, PeriodAndNameMakeTheFileName) {
-  TestInstallation erp("ClientPath=<root>\r\n");
   struct Case {
     const char* name;
     const char* period;
@@ -42,6 +41,7 @@ TEST_F(AlertLogTest, PeriodAndNameMakeTheFileName) {
       {"libstrs", "", "Alert_libstrs_20240305.log"},  {"my.unit", "D", "Alert_my.unit_20240305"},
   };
   for (const auto& c : cases) {
+    TestInstallation erp("ClientPath=<root>\r\n");
     ASSERT_TRUE(WriteAlertLog(c.name, "x", c.period)) << c.file;
     EXPECT_EQ(erp.read(std::string("Log/") + c.file), "[2024/03/05 09:07:05:042] x\r\n") << c.file;
   }
@@ -63,11 +63,12 @@ public:
   ~HostProgramLog() {
     std::error_code ignored;
     std::filesystem::remove(file_, ignored);
-    std::filesystem::remove(ExtractFilePath(file_), ignored);  // only when empty
   }
   std::string read() const {
     std::ifstream in(file_, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
   }
 
 private:

@@ -320,7 +320,9 @@ TEST_F(ServerProfileTest, MissingProfileGivesEveryDefault) {
       const Variant& actual = server.DBSettings.GetElement({row, column});
       const Variant& wanted = expected[static_cast<size_t>(row)][static_cast<size_t>(column)];
       EXPECT_EQ(actual.Type(), wanted.Type()) << row << "," << column;
-      if (!wanted.IsEmpty()) EXPECT_EQ(actual, wanted) << row << "," << column;
+      if (!wanted.IsEmpty()) {
+        EXPECT_EQ(actual, wanted) << row << "," << column;
+      }
     }
   }
   EXPECT_EQ(server.DBKind, 0);
