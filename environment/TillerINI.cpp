@@ -1,5 +1,7 @@
 #include "environment/TillerINI.h"
 
+#include <algorithm>
+
 #include "environment/SqlSa.h"
 #include "lib/LibStrs.h"
 #include "platform/Files.h"
@@ -19,14 +21,20 @@ bool HasDrive(const AnsiString& path) {
          path[1] == ':';
 }
 
-// Two separators, a server name, a separator and a share name.
+// 1-based position of the first "\\" or "/", 0 when there is none.
+int FirstSeparator(const AnsiString& s) {
+  int backslash = AnsiPos("\\", s);
+  int slash = AnsiPos("/", s);
+  return backslash == 0 || slash == 0 ? backslash + slash : std::min(backslash, slash);
+}
+
+// Two separators, then a server name, a separator and a share name.
 bool IsNetworkShare(const AnsiString& path) {
   if (path.size() < 2 || !IsSeparator(path[0]) || !IsSeparator(path[1])) return false;
-  AnsiString rest = path.substr(2);
-  int backslash = AnsiPos("\\", rest);
-  int slash = AnsiPos("/", rest);
-  int separator = backslash == 0 || (slash != 0 && slash < backslash) ? slash : backslash;
-  return separator > 1 && static_cast<size_t>(separator) < rest.size() && !IsSeparator(rest[static_cast<size_t>(separator)]);
+  AnsiString serverAndShare = path.substr(2);
+  int separator = FirstSeparator(serverAndShare);
+  return separator > 1 && separator < static_cast<int>(serverAndShare.size()) &&
+         !IsSeparator(serverAndShare[static_cast<size_t>(separator)]);
 }
 
 bool IsCallBackFlag(const AnsiString& text) {
