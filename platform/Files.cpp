@@ -2,6 +2,9 @@
 
 #include "platform/Files.h"
 
+#include <fstream>
+#include <sstream>
+
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
@@ -153,4 +156,14 @@ AnsiString GetComputerName() {
   char name[HOST_NAME_MAX + 1] = {};
   if (gethostname(name, sizeof name - 1) != 0) return {};
   return name;
+}
+
+bool ReadFileBytes(const AnsiString& path, std::string& bytes) {
+  bytes.clear();
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream content;
+  content << in.rdbuf();
+  bytes = content.str();
+  return !in.bad();
 }

@@ -9,6 +9,8 @@ bool FileExists(const AnsiString& path);
 bool DirectoryExists(const AnsiString& path);
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool ForceDirectories(const AnsiString& path);
+// The whole file's bytes; false (and nothing) when it cannot be read.
+bool ReadFileBytes(const AnsiString& path, std::string& bytes);
 // Appends the bytes to the file, creating it when missing; raises EInOutError with errno.
 void AppendToFile(const AnsiString& path, std::string_view bytes);
 

@@ -1,8 +1,8 @@
 #include "platform/IniFile.h"
 
+#include "platform/Files.h"
+
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -22,16 +22,13 @@ size_t LastClosingBracket(std::string_view line) {
   return found;
 }
 
-AnsiString ReadWholeFile(const AnsiString& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  std::ostringstream content;
-  if (in) content << in.rdbuf();
-  return content.str();
-}
-
 }  // namespace
 
-TIniFile::TIniFile(const AnsiString& fileName) { Parse(ReadWholeFile(fileName)); }
+TIniFile::TIniFile(const AnsiString& fileName) {
+  std::string bytes;
+  ReadFileBytes(fileName, bytes);
+  Parse(bytes);
+}
 
 void TIniFile::Parse(std::string_view content) {
   TStringList lines;

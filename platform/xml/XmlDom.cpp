@@ -5,8 +5,8 @@
 #include <libxml/xpath.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+
+#include "platform/Files.h"
 
 namespace xmldom_detail {
 
@@ -210,15 +210,12 @@ bool TXmlDocument::LoadXML(const AnsiString& text) {
 }
 
 bool TXmlDocument::Load(const AnsiString& fileName) {
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) {
+  std::string bytes;
+  if (!ReadFileBytes(fileName, bytes)) {
     error_ = {2, "The system cannot locate the object specified: " + fileName, 0, 0};
     store_ = NewStore();
     return false;
   }
-  std::stringstream content;
-  content << in.rdbuf();
-  std::string bytes = content.str();
   std::string encoding = DeclaredEncoding(bytes);
   int codePage = CodePageOfEncoding(encoding);
   bool ok = codePage == 0 ? parse(bytes, nullptr) : parse(AnsiToUtf8(bytes, codePage), "UTF-8");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Lists.h"
+
 #include "environment/SqlSa.h"
 #include "platform/Files.h"
 #include "tests/environment/TestInstallation.h"
@@ -11,12 +13,6 @@ using namespace std::string_literals;
 namespace {
 
 const char* const kBothFolders = "ClientPath=<root>client\r\nServerPath=<root>server/\r\n";
-
-std::vector<std::string> Items(const TStringList& list) {
-  std::vector<std::string> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list[i]);
-  return items;
-}
 
 struct Server {
   std::string host;

@@ -2,18 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Lists.h"
+
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 
 using namespace std::string_literals;
 
 namespace {
-
-std::vector<AnsiString> Items(const TStringList& list) {
-  std::vector<AnsiString> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list[i]);
-  return items;
-}
 
 const char* const kProfile =
     "Orphan=before any section\r\n"
@@ -78,14 +74,14 @@ TEST_F(IniFileTest, SectionListsKeepFileOrder) {
   TStringList list;
   list.Add("stale");
   ini.ReadSection("server information", list);
-  EXPECT_EQ(Items(list), (std::vector<AnsiString>{"ComputerName", "ServerPort", "Quoted", "Single", "Mixed", "Lone",
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"ComputerName", "ServerPort", "Quoted", "Single", "Mixed", "Lone",
                                                   "Inner", "Empty", "NoEquals", "Late"}));
   ini.ReadSectionValues("CodePage", list);
-  EXPECT_EQ(Items(list), (std::vector<AnsiString>{"UICodePage=936", "Caption=\xD6\xD0\xCE\xC4"}));
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"UICodePage=936", "Caption=\xD6\xD0\xCE\xC4"}));
   ini.ReadSectionValues("Missing", list);
   EXPECT_EQ(list.Count(), 0);
   ini.ReadSections(list);
-  EXPECT_EQ(Items(list), (std::vector<AnsiString>{"Server Information", "CodePage", "Empty Section"}));
+  EXPECT_EQ(Items(list), (std::vector<std::string>{"Server Information", "CodePage", "Empty Section"}));
 }
 
 TEST_F(IniFileTest, KeyWithoutValueIsListedWithAnEmptyValue) {
