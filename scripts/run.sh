@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" release
-exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$@"
+exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$root/build/run/installation"
