@@ -29,6 +29,9 @@ endfunction()
 # pavane_tests(<name> <folder> <libraries>...): one test program of the files tests/<folder>/*_test.cpp.
 function(pavane_tests name folder)
   file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*_test.cpp")
+  if(NOT sources)
+    return()
+  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} pavane_testsupport GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

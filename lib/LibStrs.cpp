@@ -144,7 +144,7 @@ Variant VarAnsiToWideCP(const Variant& v, int codePage) {
 
 WideString JoinRecordFields(const AnsiString& prefix, const Variant& values) {
   const AnsiString sep(1, '\x03');
-  Variant text = Variant(prefix + sep) + values[0] + Variant(sep);
+  Variant text = Variant(prefix + sep + values[0].AsString() + sep);
   int count = values[0].AsInteger();
   for (int i = 1; i <= count; ++i) text = text + values[i] + Variant(sep);
   return text.AsWideString();

@@ -85,12 +85,12 @@ bool IsAscii(const char* p, size_t n) {
 // Converts all of src, replacing what does not convert; false when the code page is unsupported.
 bool ToWide(int codePage, const char* src, size_t n, std::u16string& out) {
   out.clear();
+  iconv_t cd = t_converters.get(codePage, true);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   if (codePage != CP_UTF8 && IsAscii(src, n)) {
     out.assign(src, src + n);
     return true;
   }
-  iconv_t cd = t_converters.get(codePage, true);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   std::vector<char16_t> buffer(n + 4);
   char* in = const_cast<char*>(src);
   size_t inLeft = n;
@@ -111,14 +111,14 @@ bool ToWide(int codePage, const char* src, size_t n, std::u16string& out) {
 
 bool FromWide(int codePage, const char16_t* src, size_t n, std::string& out) {
   out.clear();
+  iconv_t cd = t_converters.get(codePage, false);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   bool ascii = codePage != CP_UTF8;
   for (size_t i = 0; ascii && i < n; ++i) ascii = src[i] < 0x80;
   if (ascii) {
     out.assign(src, src + n);
     return true;
   }
-  iconv_t cd = t_converters.get(codePage, false);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
   std::vector<char> buffer(n * 4 + 8);
   char* in = reinterpret_cast<char*>(const_cast<char16_t*>(src));
   size_t inLeft = n * sizeof(char16_t);

@@ -95,9 +95,11 @@ AnsiString IntToHex(std::int64_t value, int digits) {
   std::uint64_t bits = value < 0 && value >= std::numeric_limits<std::int32_t>::min()
                            ? static_cast<std::uint32_t>(value)
                            : static_cast<std::uint64_t>(value);
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%0*llX", digits < 0 ? 0 : digits, static_cast<unsigned long long>(bits));
-  return buffer;
+  char buffer[24];
+  std::snprintf(buffer, sizeof buffer, "%llX", static_cast<unsigned long long>(bits));
+  AnsiString text = buffer;
+  if (digits > static_cast<int>(text.size())) text.insert(0, static_cast<size_t>(digits) - text.size(), '0');
+  return text;
 }
 
 bool TryStrToInt64(std::string_view s, std::int64_t& value) {
@@ -198,6 +200,8 @@ bool TryStrToFloat(std::string_view s, double& value) {
   for (char& c : text) {
     if (c == sep) c = '.';
     else if (c == '.' && sep != '.') return false;
+    // Only digits, signs and an exponent: no "inf", "nan" or hexadecimal forms.
+    else if (!((c >= '0' && c <= '9') || c == '+' || c == '-' || c == 'e' || c == 'E')) return false;
   }
   const char* begin = text.data();
   if (*begin == '+') ++begin;
