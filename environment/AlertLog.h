@@ -10,5 +10,5 @@ bool WriteAlertLog(const AnsiString& name, const AnsiString& text, const AnsiStr
 bool WriteUpdateLog(const AnsiString& name, const AnsiString& text, const AnsiString& period);
 // The daily generator log below GetLogRoot.
 bool WriteGeneratorLog(const AnsiString& text);
-// The installation folder, else the temporary folder, else "C:\Temp"; never empty.
+// The installation folder, else the temporary folder (TMPDIR, else "/tmp"); never empty.
 AnsiString GetLogRoot();

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -12,10 +12,21 @@ AnsiString Unquoted(AnsiString value) {
   return value;
 }
 
+// Index of the last "]" that is a character of its own (not the second byte of a double-byte one).
+size_t LastClosingBracket(std::string_view line) {
+  size_t found = std::string_view::npos;
+  for (size_t at = 0; int p = AnsiPos("]", line.substr(at));) {
+    at += static_cast<size_t>(p);
+    found = at - 1;
+  }
+  return found;
+}
+
 AnsiString ReadWholeFile(const AnsiString& fileName) {
   std::ifstream in(fileName, std::ios::binary);
-  if (!in) return {};
-  return AnsiString(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream content;
+  if (in) content << in.rdbuf();
+  return content.str();
 }
 
 }  // namespace
@@ -29,7 +40,7 @@ void TIniFile::Parse(std::string_view content) {
   for (int i = 0; i < lines.Count(); ++i) {
     AnsiString line = Trim(lines[i]);
     if (line.empty() || line.front() == ';') continue;
-    if (auto close = line.rfind(']'); line.front() == '[' && close != AnsiString::npos) {
+    if (auto close = LastClosingBracket(line); line.front() == '[' && close != AnsiString::npos) {
       AnsiString name = Trim(std::string_view(line).substr(1, close - 1));
       auto existing = std::find_if(sections_.begin(), sections_.end(),
                                    [&](const Section& s) { return SameText(s.Name, name); });

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/Exceptions.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 

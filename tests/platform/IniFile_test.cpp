@@ -138,6 +138,16 @@ TEST(IniFile, UnreadableFilesReadAsDefaults) {
   }
 }
 
+TEST(IniFile, BracketsInsideDoubleByteCharactersDoNotCloseSections) {
+  ScopedCodePage gb(936);
+  TempFolder temp;
+  // 0x81 0x5D is one GBK character whose second byte is "]".
+  TIniFile ini(temp.write("gb.ini", "[A\x81\x5D]\r\nk=1\r\n[B\x81\x5D\r\nj=2\r\n"));
+  EXPECT_EQ(ini.ReadString("A\x81\x5D", "k", "-"), "1");
+  EXPECT_EQ(ini.ReadString("A\x81\x5D", "j", "-"), "2");
+  EXPECT_FALSE(ini.SectionExists("B\x81"));
+}
+
 TEST(IniFile, DamagedContentNeverBreaksReading) {
   TempFolder temp;
   const AnsiString damaged = "[Open\r\n]]\r\n[]\r\nKey=in the nameless section\r\n[A]\r\n\0\xFF=\x01\r\n[B\r\nk=v"s;
