@@ -85,10 +85,11 @@ struct TMemberOf<T C::*> {
 
 // A published property read by Getter (a member function or a field) and written by Setter
 // (a member function, a field, or nullptr for read-only). Type overrides the type
-// information deduced from the value type (TColor is an int named "TColor").
-template <class G, class S>
+// information deduced from the value type (TColor is an int named "TColor"). Owner names the
+// described class when the accessors belong to a base that is no TObject.
+template <class Owner = void, class G, class S>
 TPropInfo Prop(const char* name, G getter, S setter, const TTypeInfo* type = nullptr) {
-  using C = typename TMemberOf<G>::Class;
+  using C = std::conditional_t<std::is_void_v<Owner>, typename TMemberOf<G>::Class, Owner>;
   using T = std::remove_cvref_t<std::invoke_result_t<G, const C&>>;
   using Traits = TPropTraits<T>;
   const TTypeInfo* info = type ? type : &TypeInfoFor<T>();

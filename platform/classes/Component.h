@@ -49,6 +49,10 @@ public:
   void FreeNotification(TComponent* component);
   void RemoveFreeNotification(TComponent* component);
 
+  // The component that arranges this one (a control's parent); the reader sets it.
+  virtual TComponent* GetParentComponent() const { return nullptr; }
+  virtual void SetParentComponent(TComponent*) {}
+
   // Form-description reading: the reader marks the state and calls Loaded when all is read.
   void BeginLoading();
   void SetReading(bool reading);
