@@ -56,3 +56,15 @@ function(pavane_form_descriptions target)
     COMMENT "Embedding form descriptions into ${target}" VERBATIM)
   target_sources(${target} PRIVATE "${output}")
 endfunction()
+
+# pavane_plugin(<target> <folder> <extra sources>...): the plug-in PAVANEC.so (no "lib" prefix)
+# of the plug-in and form code over the layers, written into the folder.
+function(pavane_plugin target folder)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    "${PROJECT_SOURCE_DIR}/plugin/*.cpp" "${PROJECT_SOURCE_DIR}/forms/*.cpp")
+  add_library(${target} SHARED ${sources} ${ARGN})
+  set_target_properties(${target} PROPERTIES PREFIX "" OUTPUT_NAME PAVANEC
+    LIBRARY_OUTPUT_DIRECTORY "${folder}")
+  target_link_libraries(${target} PRIVATE pavane_system)
+  pavane_form_descriptions(${target} forms plugin)
+endfunction()
