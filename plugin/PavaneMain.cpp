@@ -5,11 +5,17 @@
 
 namespace {
 
-[[gnu::constructor]] void LibraryAttached() {
-  RegisterStandardControls();
-  RegisterFieldClasses();
-}
+// A static object, so that unloading unregisters before the class information it made goes.
+struct TLibraryMain {
+  TLibraryMain() {
+    RegisterStandardControls();
+    RegisterFieldClasses();
+  }
+  ~TLibraryMain() { UnregisterFieldClasses(); }
+  TLibraryMain(const TLibraryMain&) = delete;
+  TLibraryMain& operator=(const TLibraryMain&) = delete;
+};
 
-[[gnu::destructor]] void LibraryDetached() { UnregisterFieldClasses(); }
+const TLibraryMain libraryMain;
 
 }  // namespace

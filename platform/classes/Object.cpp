@@ -79,8 +79,9 @@ const TClassInfo& TObject::StaticClass() {
 
 namespace {
 
+// Never destroyed: libraries unregister their classes while the process ends.
 std::map<AnsiString, const TClassInfo*>& Registry() {
-  static std::map<AnsiString, const TClassInfo*> registry;
+  static auto& registry = *new std::map<AnsiString, const TClassInfo*>();
   return registry;
 }
 
