@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/controls/Dialogs.h"
+
 TApplication* const Application = new TApplication();
 TScreen* const Screen = new TScreen();
 
@@ -59,6 +61,10 @@ void TApplication::HandleException(TObject* sender, const std::exception& e) {
   if (OnException && platformError) return OnException(sender, *platformError);
   lastException_ = e.what();
   std::fprintf(stderr, "%s: %s\n", platformError ? platformError->ClassName().c_str() : "Exception", e.what());
+}
+
+int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, int flags) {
+  return ShowMessageBox(text, caption, flags);
 }
 
 void TApplication::SetForegroundWindow(HWND handle) {

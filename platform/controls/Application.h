@@ -45,6 +45,12 @@ public:
   // closes it or clicks one of its buttons. Unset: a modal run raises EModalNotAnswered.
   std::function<void(TCustomForm&)> ModalResponder;
 
+  // The plain message box: a modal dialog with the caption and the buttons and icon the flags
+  // name (MB_OK, MB_YESNO, MB_ICONWARNING, ...); answers IDOK, IDYES, ...
+  int MessageBox(const AnsiString& text, const AnsiString& caption, int flags);
+  // The caption of custom message dialogs.
+  AnsiString Title = "Pavane";
+
   HWND ForegroundWindow() const { return foreground_; }
   void SetForegroundWindow(HWND handle);
 

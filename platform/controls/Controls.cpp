@@ -5,6 +5,7 @@
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Menus.h"
 
 const TTypeInfo& TypeInfoOf(TShiftStateItem*) {
   static const TTypeInfo t = EnumTypeInfo("TShiftStateItem", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
@@ -39,6 +40,19 @@ const TTypeInfo& TabOrderTypeInfo() {
   return t;
 }
 
+bool IsAccel(char key, const AnsiString& caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != '&') continue;
+    if (caption[i + 1] == '&') {
+      ++i;
+      continue;
+    }
+    auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; };
+    return upper(caption[i + 1]) == upper(key);
+  }
+  return false;
+}
+
 const TClassInfo& TControl::StaticClass() {
   static const TClassInfo info = DescribeClass<TControl>(
       "TControl",
@@ -53,7 +67,8 @@ const TClassInfo& TControl::StaticClass() {
        Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor),
        Prop("Font", &TControl::Font, &TControl::SetFont),
        Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont),
-       Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, &CursorTypeInfo()), Prop("OnClick", &TControl::OnClick),
+       Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, &CursorTypeInfo()),
+       Prop("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu), Prop("OnClick", &TControl::OnClick),
        Prop("OnDblClick", &TControl::OnDblClick), Prop("OnMouseDown", &TControl::OnMouseDown),
        Prop("OnMouseUp", &TControl::OnMouseUp), Prop("OnMouseMove", &TControl::OnMouseMove)});
   return info;
@@ -94,6 +109,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   width_ = width;
   height_ = height;
   if (resized) Resized();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popupMenu_ = menu;
+  if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TControl::SetVisible(bool visible) {
@@ -181,15 +206,16 @@ LRESULT TControl::Perform(unsigned msg, WPARAM wParam, LPARAM lParam) {
 void TControl::WndProc(TMessage& message) {
   auto x = static_cast<std::int16_t>(message.LParam & 0xFFFF);
   auto y = static_cast<std::int16_t>((message.LParam >> 16) & 0xFFFF);
+  TShiftState shift = TShiftState::FromBits(static_cast<std::uint32_t>(message.WParam));
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
       if (!enabled_) return;
       clicked_ = true;
-      OnMouseDown(this, mbLeft, TShiftState{ssLeft}, x, y);
+      OnMouseDown(this, mbLeft, shift.Include(ssLeft), x, y);
       return;
     case WM_LBUTTONUP:
       if (!enabled_) return;
-      OnMouseUp(this, mbLeft, TShiftState{}, x, y);
+      OnMouseUp(this, mbLeft, shift, x, y);
       if (clicked_) {
         clicked_ = false;
         if (x >= 0 && y >= 0 && (x < width_ || width_ == 0) && (y < height_ || height_ == 0)) Click();
@@ -361,9 +387,14 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_KEYDOWN: {
       auto key = static_cast<WORD>(message.WParam);
       auto shift = TShiftState::FromBits(static_cast<std::uint32_t>(message.LParam));
+      message.Result = 1;
       if (DoKeyDown(key, shift)) return;
+      TCustomForm* form = ParentForm();
+      if (!form) return;
       if (key == VK_TAB && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt))
-        if (TCustomForm* form = ParentForm()) form->SelectNext(this, !shift.Contains(ssShift), true);
+        form->SelectNext(this, !shift.Contains(ssShift), true);
+      else
+        message.Result = form->Perform(CM_DIALOGKEY, key, message.LParam);
       return;
     }
     case WM_KEYUP: {
@@ -373,9 +404,31 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case WM_CHAR: {
       char key = static_cast<char>(message.WParam);
-      DoKeyPress(key);
+      message.Result = 1;
+      if (DoKeyPress(key) || WantsChars()) return;
+      TCustomForm* form = ParentForm();
+      message.Result = form ? form->Perform(CM_DIALOGCHAR, static_cast<unsigned char>(key), 0) : 0;
       return;
     }
+    case WM_SYSCHAR:
+      if (TCustomForm* form = ParentForm())
+        message.Result = form->Perform(CM_DIALOGCHAR, message.WParam, TShiftState{ssAlt}.Bits());
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR: {
+      // Offered to every control below until one takes it.
+      std::vector<TControl*> children = controls_;
+      for (TControl* c : children) {
+        if (!c->Visible()) continue;
+        message.Result = c->Perform(message.Msg, message.WParam, message.LParam);
+        if (message.Result) return;
+      }
+      return;
+    }
+    case WM_LBUTTONDOWN:
+      if (FocusOnClick() && CanFocus() && !Focused()) SetFocus();
+      TControl::WndProc(message);
+      return;
     case CM_ENTER:
       DoEnter();
       return;

@@ -13,6 +13,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
 using TKeyPressEvent = TEvent<TObject*, char&>;
@@ -31,6 +32,9 @@ public:
   using Exception::Exception;
   AnsiString ClassName() const override { return "EInvalidOperation"; }
 };
+
+// True when the caption marks key as its accelerator ("&Save" for 's' or 'S'; "&&" is a plain "&").
+bool IsAccel(char key, const AnsiString& caption);
 
 class TControl : public TComponent {
   PAVANE_CLASS(TControl, TComponent)
@@ -90,6 +94,9 @@ public:
   void SetParentFont(bool parentFont);
   TCursor Cursor() const { return cursor_; }
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
+  // Shown at the mouse by a right click on the control.
+  TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   // Synchronous delivery of a message to this control.
   LRESULT Perform(unsigned msg, WPARAM wParam, LPARAM lParam);
@@ -106,6 +113,7 @@ public:
   TMouseEvent OnMouseMove;
 
 protected:
+  void Notification(TComponent* component, TOperation operation) override;
   virtual void TextChanged() {}
   // The parent's font or colour changed.
   virtual void ParentFontChanged();
@@ -137,6 +145,7 @@ private:
   bool parentFont_ = true;
   bool updatingFont_ = false;
   TCursor cursor_ = crDefault;
+  TPopupMenu* popupMenu_ = nullptr;
   bool clicked_ = false;
 };
 
@@ -171,6 +180,11 @@ public:
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  // A click gives this control the focus (edits, buttons, lists; not panels).
+  virtual bool FocusOnClick() const { return false; }
+  // Typed characters are the control's own; otherwise a character that the control leaves is
+  // tried as an accelerator of the form.
+  virtual bool WantsChars() const { return false; }
 
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;

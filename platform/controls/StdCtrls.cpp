@@ -1,12 +1,26 @@
 #include "platform/controls/StdCtrls.h"
 
+#include <algorithm>
+
 #include "platform/classes/ClassDecl.h"
+#include "platform/controls/Buttons.h"
+#include "platform/controls/ComCtrls.h"
+#include "platform/controls/DBCtrls.h"
+#include "platform/controls/ExtCtrls.h"
 #include "platform/controls/Forms.h"
+#include "platform/controls/Grids.h"
+#include "platform/controls/ListControls.h"
+#include "platform/controls/Mask.h"
+#include "platform/controls/Menus.h"
+#include "platform/controls/Spin.h"
+#include "platform/controls/Tabs.h"
 
 const TClassInfo& TLabel::StaticClass() {
   static const TClassInfo info = DescribeClass<TLabel>(
       "TLabel", {Prop("Caption", &TLabel::Caption, &TLabel::SetCaption),
-                 Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl)});
+                 Prop("FocusControl", &TLabel::FocusControl, &TLabel::SetFocusControl),
+                 Prop("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize),
+                 Prop("ShowAccelChar", &TLabel::ShowAccelChar, &TLabel::SetShowAccelChar)});
   return info;
 }
 
@@ -18,6 +32,18 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
 void TLabel::SetFocusControl(TWinControl* control) {
   focusControl_ = control;
   if (control) control->FreeNotification(this);
+}
+
+void TLabel::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGCHAR) {
+    if (focusControl_ && Enabled() && showAccelChar_ && IsAccel(static_cast<char>(message.WParam), Caption()) &&
+        focusControl_->CanFocus()) {
+      focusControl_->SetFocus();
+      message.Result = 1;
+    }
+    return;
+  }
+  TGraphicControl::WndProc(message);
 }
 
 void TLabel::Notification(TComponent* component, TOperation operation) {
@@ -43,6 +69,37 @@ TButton::TButton(TComponent* owner) : TWinControl(owner) {
 void TButton::Click() {
   if (TCustomForm* form = ParentForm()) form->SetModalResult(modalResult_);
   TWinControl::Click();
+}
+
+void TButton::KeyDown(WORD& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);
+  if (key == VK_SPACE && shift.Empty()) {
+    key = 0;
+    Click();
+  }
+}
+
+void TButton::WndProc(TMessage& message) {
+  if (message.Msg == CM_DIALOGKEY) {
+    if (!CanFocus() || !TShiftState::FromBits(static_cast<std::uint32_t>(message.LParam)).Empty()) return;
+    TCustomForm* form = ParentForm();
+    bool focusedButton = form && dynamic_cast<TButton*>(form->FocusedControl());
+    bool enter = message.WParam == VK_RETURN && (focusedButton ? Focused() : default_);
+    if (enter || (message.WParam == VK_ESCAPE && cancel_)) {
+      Click();
+      message.Result = 1;
+    }
+    return;
+  }
+  if (message.Msg == CM_DIALOGCHAR) {
+    if (IsAccel(static_cast<char>(message.WParam), Caption()) && CanFocus()) {
+      SetFocus();
+      Click();
+      message.Result = 1;
+    }
+    return;
+  }
+  TWinControl::WndProc(message);
 }
 
 const TClassInfo& TEdit::StaticClass() {
@@ -71,7 +128,8 @@ void TEdit::KeyPress(char& key) {
 
 const TClassInfo& TMemo::StaticClass() {
   static const TClassInfo info = DescribeClass<TMemo>(
-      "TMemo", {Prop("Lines", &TMemo::Lines, &TMemo::SetLines), Prop("OnChange", &TMemo::OnChange)});
+      "TMemo", {Prop("Lines", &TMemo::Lines, &TMemo::SetLines), Prop("ReadOnly", &TMemo::ReadOnly, &TMemo::SetReadOnly),
+                Prop("OnChange", &TMemo::OnChange)});
   return info;
 }
 
@@ -84,6 +142,42 @@ TMemo::TMemo(TComponent* owner) : TWinControl(owner), lines_(std::make_unique<TS
 
 void TMemo::SetLines(TStrings* lines) {
   if (lines) lines_->Assign(*lines);
+}
+
+void TMemo::SetCaretLine(int line) { caretLine_ = std::clamp(line, 0, std::max(lines_->Count() - 1, 0)); }
+
+void TMemo::KeyDown(WORD& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);
+  switch (key) {
+    case VK_UP: SetCaretLine(caretLine_ - 1); break;
+    case VK_DOWN: SetCaretLine(caretLine_ + 1); break;
+    case VK_RETURN:
+      if (readOnly_) return;
+      lines_->Insert(std::min(caretLine_ + 1, lines_->Count()), "");
+      caretLine_ = std::min(caretLine_ + 1, lines_->Count() - 1);
+      break;
+    default: return;
+  }
+  key = 0;
+}
+
+void TMemo::KeyPress(char& key) {
+  TWinControl::KeyPress(key);
+  if (key == 0 || readOnly_ || (static_cast<unsigned char>(key) < ' ' && key != '\b')) return;
+  if (lines_->Count() == 0) {
+    if (key == '\b') return;
+    lines_->Add("");
+  }
+  SetCaretLine(caretLine_);
+  AnsiString line = lines_->Strings(caretLine_);
+  if (key != '\b') {
+    lines_->Put(caretLine_, line + key);
+  } else if (!line.empty()) {
+    line.pop_back();
+    lines_->Put(caretLine_, line);
+  } else if (caretLine_ > 0) {
+    lines_->Delete(caretLine_--);
+  }
 }
 
 const TClassInfo& TPanel::StaticClass() {
@@ -112,4 +206,14 @@ void RegisterStandardControls() {
                               &TEdit::StaticClass(), &TMemo::StaticClass(), &TPanel::StaticClass(),
                               &TGroupBox::StaticClass()})
     RegisterClass(*c);
+  RegisterButtonClasses();
+  RegisterListControlClasses();
+  RegisterMaskClasses();
+  RegisterSpinClasses();
+  RegisterExtControlClasses();
+  RegisterMenuClasses();
+  RegisterCommonControlClasses();
+  RegisterGridClasses();
+  RegisterTabClasses();
+  RegisterDataControlClasses();
 }

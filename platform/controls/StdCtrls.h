@@ -11,12 +11,21 @@ public:
   // The control that a label's accelerator focuses.
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control);
+  // The label's size follows its caption (measured when it is painted).
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+  // "&" in the caption marks the accelerator; off, "&" is shown as it is.
+  bool ShowAccelChar() const { return showAccelChar_; }
+  void SetShowAccelChar(bool show) { showAccelChar_ = show; }
+  void WndProc(TMessage& message) override;
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
 
 private:
   TWinControl* focusControl_ = nullptr;
+  bool autoSize_ = true;
+  bool showAccelChar_ = true;
 };
 
 class TButton : public TWinControl {
@@ -31,6 +40,13 @@ public:
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   void Click() override;
+  bool FocusOnClick() const override { return true; }
+  // Enter reaches the focused button, else the default one; Escape the cancel button; the
+  // accelerator of the caption clicks it.
+  void WndProc(TMessage& message) override;
+
+protected:
+  void KeyDown(WORD& key, TShiftState shift) override;
 
 private:
   int modalResult_ = mrNone;
@@ -46,6 +62,8 @@ public:
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length) { maxLength_ = length; }
+  bool FocusOnClick() const override { return true; }
+  bool WantsChars() const override { return true; }
 
   TNotifyEvent OnChange;
 
@@ -65,11 +83,24 @@ public:
   explicit TMemo(TComponent* owner);
   TStrings* Lines() const { return lines_.get(); }
   void SetLines(TStrings* lines);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  // The line the caret is on; typing goes to its end, Enter starts a new line after it.
+  int CaretLine() const { return caretLine_; }
+  void SetCaretLine(int line);
+  bool FocusOnClick() const override { return true; }
+  bool WantsChars() const override { return true; }
 
   TNotifyEvent OnChange;
 
+protected:
+  void KeyDown(WORD& key, TShiftState shift) override;
+  void KeyPress(char& key) override;
+
 private:
   std::unique_ptr<TStrings> lines_;
+  bool readOnly_ = false;
+  int caretLine_ = 0;
 };
 
 class TPanel : public TCustomControl {
