@@ -35,8 +35,10 @@ void DrawRadioMark(TCanvas& canvas, int x, int y, bool checked, bool enabled);
 struct TFormFrameStyle {
   bool Sizeable = true;
   bool HasCaption = true;
-  bool Active = true;
   bool ToolWindow = false;
+  bool Active = true;
+  bool CloseButton = true;
+  bool MinMaxButtons = true;
 };
 TRect DrawFormFrame(TCanvas& canvas, const TRect& rect, const AnsiString& caption, TFormFrameStyle style, TColor color);
 // Where the client area of a form frame starts and how much it takes off the size.
