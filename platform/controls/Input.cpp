@@ -51,16 +51,20 @@ TControl* ControlAtPos(const TWinControl& parent, int x, int y) {
 }
 
 TControl* FindControlAt(TCustomForm& form, int x, int y, int& localX, int& localY) {
+  // The point walks down in each container's client coordinates.
   TControl* hit = &form;
-  localX = x;
-  localY = y;
+  int px = x, py = y;
   while (auto* win = dynamic_cast<TWinControl*>(hit)) {
-    TControl* child = ControlAtPos(*win, localX, localY);
+    TControl* child = ControlAtPos(*win, px, py);
     if (!child) break;
-    localX -= child->Left();
-    localY -= child->Top();
+    TRect client = child->ClientBounds();
+    px -= child->Left() + client.Left;
+    py -= child->Top() + client.Top;
     hit = child;
   }
+  TRect client = hit->ClientBounds();
+  localX = hit == &form ? x : px + client.Left;
+  localY = hit == &form ? y : py + client.Top;
   return hit;
 }
 
@@ -70,6 +74,11 @@ void ControlOrigin(const TControl& control, int& x, int& y) {
   for (const TControl* c = &control; c->Parent(); c = c->Parent()) {
     x += c->Left();
     y += c->Top();
+    if (c->Parent()->Parent()) {
+      TRect client = c->Parent()->ClientBounds();
+      x += client.Left;
+      y += client.Top;
+    }
   }
 }
 

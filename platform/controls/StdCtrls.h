@@ -1,5 +1,6 @@
 #pragma once
 // The standard controls the forms are built from: labels, buttons, edits, memos, panels.
+// Their painting in the classic look lives in StdCtrlsPaint.cpp.
 
 #include "platform/classes/Strings.h"
 #include "platform/controls/Controls.h"
@@ -11,6 +12,7 @@ public:
   // The control that a label's accelerator focuses.
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control);
+  void Paint(TCanvas& canvas) override;
   // The label's size follows its caption (measured when it is painted).
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
@@ -40,6 +42,7 @@ public:
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   void Click() override;
+  void Paint(TCanvas& canvas) override;
   bool FocusOnClick() const override { return true; }
   // Enter reaches the focused button, else the default one; Escape the cancel button; the
   // accelerator of the caption clicks it.
@@ -62,6 +65,7 @@ public:
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length) { maxLength_ = length; }
+  void Paint(TCanvas& canvas) override;
   bool FocusOnClick() const override { return true; }
   bool WantsChars() const override { return true; }
 
@@ -83,6 +87,7 @@ public:
   explicit TMemo(TComponent* owner);
   TStrings* Lines() const { return lines_.get(); }
   void SetLines(TStrings* lines);
+  void Paint(TCanvas& canvas) override;
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // The line the caret is on; typing goes to its end, Enter starts a new line after it.
@@ -103,16 +108,29 @@ private:
   int caretLine_ = 0;
 };
 
+enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+const TTypeInfo& TypeInfoOf(TPanelBevel*);
+
 class TPanel : public TCustomControl {
   PAVANE_CLASS(TPanel, TCustomControl)
 public:
   explicit TPanel(TComponent* owner);
+  TPanelBevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TPanelBevel bevel);
+  TPanelBevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TPanelBevel bevel);
+  void Paint(TCanvas& canvas) override;
+
+private:
+  TPanelBevel bevelOuter_ = bvRaised;
+  TPanelBevel bevelInner_ = bvNone;
 };
 
 class TGroupBox : public TCustomControl {
   PAVANE_CLASS(TGroupBox, TCustomControl)
 public:
   explicit TGroupBox(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
 };
 
 // Registers the standard control classes for creation by name.
