@@ -234,7 +234,18 @@ void TControl::WndProc(TMessage& message) {
       if (enabled_) OnDblClick(this);
       return;
     case WM_MOUSEMOVE:
-      if (enabled_) OnMouseMove(this, mbLeft, TShiftState{}, x, y);
+      if (enabled_) OnMouseMove(this, mbLeft, shift, x, y);
+      return;
+    case WM_RBUTTONUP:
+      if (enabled_ && popupMenu_ && popupMenu_->AutoPopup()) {
+        int screenX = x, screenY = y;
+        for (const TControl* c = this; c; c = c->parent_) {
+          screenX += c->left_;
+          screenY += c->top_;
+        }
+        popupMenu_->SetPopupComponent(this);
+        popupMenu_->Popup(screenX, screenY);
+      }
       return;
     default:
       return;

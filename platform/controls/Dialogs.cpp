@@ -101,8 +101,10 @@ void TMessageForm::DoHide() {
   TForm::DoHide();
 }
 
-TMessageForm* BuildMessageForm(const AnsiString& text, TMsgDlgType kind, TMsgDlgButtons buttons,
+TMessageForm* BuildMessageForm(const AnsiString& text, TMsgDlgType kind, const std::vector<TMsgDlgBtn>& order,
                                const AnsiString& caption) {
+  TMsgDlgButtons buttons;
+  for (TMsgDlgBtn b : order) buttons.Include(b);
   TMessageForm* form = New<TMessageForm>(nullptr);
   form->SetName("MessageDlg");
   form->kind_ = kind;
@@ -118,20 +120,18 @@ TMessageForm* BuildMessageForm(const AnsiString& text, TMsgDlgType kind, TMsgDlg
 
   TMsgDlgBtn defaultButton = buttons.Contains(mbOK) ? mbOK : buttons.Contains(mbYes) ? mbYes : mbRetry;
   TMsgDlgBtn cancelButton = buttons.Contains(mbCancel) ? mbCancel : buttons.Contains(mbNo) ? mbNo : mbOK;
-  int count = 0;
-  for (int b = mbYes; b <= mbHelp; ++b) count += buttons.Contains(static_cast<TMsgDlgBtn>(b)) ? 1 : 0;
+  int count = static_cast<int>(order.size());
   int buttonsWidth = count * ButtonWidth + std::max(count - 1, 0) * ButtonSpacing;
   int clientWidth = std::max(textLeft + textWidth + Margin, buttonsWidth + 2 * Margin);
   int buttonTop = Margin + std::max(textHeight + 4, kind == mtCustom ? 0 : 32) + Margin * 2;
   int left = (clientWidth - buttonsWidth) / 2;
-  for (int b = mbYes; b <= mbHelp; ++b) {
-    auto button = static_cast<TMsgDlgBtn>(b);
-    if (!buttons.Contains(button)) continue;
+  for (TMsgDlgBtn button : order) {
+    const TButtonLook& look = buttonLooks[button];
     TButton* control = New<TButton>(form);
-    control->SetName(buttonLooks[b].Name);
+    control->SetName(look.Name);
     control->SetParent(form);
-    control->SetCaption(buttonLooks[b].Caption);
-    control->SetModalResult(buttonLooks[b].Result);
+    control->SetCaption(look.Caption);
+    control->SetModalResult(look.Result);
     control->SetDefault(button == defaultButton);
     control->SetCancel(button == cancelButton);
     control->SetBounds(left, buttonTop, ButtonWidth, ButtonHeight);
@@ -145,7 +145,10 @@ TMessageForm* BuildMessageForm(const AnsiString& text, TMsgDlgType kind, TMsgDlg
 }
 
 TMessageForm* CreateMessageDialog(const AnsiString& text, TMsgDlgType kind, TMsgDlgButtons buttons) {
-  return BuildMessageForm(text, kind, buttons, kind == mtCustom ? Application->Title : kindCaptions[kind]);
+  std::vector<TMsgDlgBtn> order;
+  for (int b = mbYes; b <= mbHelp; ++b)
+    if (buttons.Contains(static_cast<TMsgDlgBtn>(b))) order.push_back(static_cast<TMsgDlgBtn>(b));
+  return BuildMessageForm(text, kind, order, kind == mtCustom ? Application->Title : kindCaptions[kind]);
 }
 
 namespace {
@@ -165,14 +168,15 @@ int MessageDlg(const AnsiString& text, TMsgDlgType kind, TMsgDlgButtons buttons,
 }
 
 void ShowMessage(const AnsiString& text) {
-  RunAndFree(BuildMessageForm(text, mtCustom, TMsgDlgButtons{mbOK}, Application->Title));
+  RunAndFree(BuildMessageForm(text, mtCustom, {mbOK}, Application->Title));
 }
 
 int ShowMessageBox(const AnsiString& text, const AnsiString& caption, int flags) {
-  static const TMsgDlgButtons sets[] = {{mbOK}, mbOKCancel, mbAbortRetryIgnore, mbYesNoCancel, {mbYes, mbNo},
-                                        {mbRetry, mbCancel}};
+  // In the box's own order, which is not the dialog's.
+  static const std::vector<TMsgDlgBtn> orders[] = {{mbOK},         {mbOK, mbCancel}, {mbAbort, mbRetry, mbIgnore},
+                                                   {mbYes, mbNo, mbCancel}, {mbYes, mbNo}, {mbRetry, mbCancel}};
   int buttonsFlag = flags & 0x0F;
-  TMsgDlgButtons buttons = buttonsFlag < 6 ? sets[buttonsFlag] : TMsgDlgButtons{mbOK};
+  const std::vector<TMsgDlgBtn>& buttons = buttonsFlag < 6 ? orders[buttonsFlag] : orders[0];
   TMsgDlgType kind = mtCustom;
   switch (flags & 0xF0) {
     case MB_ICONERROR: kind = mtError; break;

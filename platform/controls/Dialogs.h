@@ -40,7 +40,8 @@ protected:
   void DoHide() override;
 
 private:
-  friend TMessageForm* BuildMessageForm(const AnsiString&, TMsgDlgType, TMsgDlgButtons, const AnsiString&);
+  friend TMessageForm* BuildMessageForm(const AnsiString&, TMsgDlgType, const std::vector<TMsgDlgBtn>&,
+                                        const AnsiString&);
   TMsgDlgType kind_ = mtCustom;
   TLabel* message_ = nullptr;
   std::vector<TButton*> buttons_;

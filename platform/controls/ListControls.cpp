@@ -16,6 +16,8 @@ const TTypeInfo& TypeInfoOf(TListBoxStyle*) {
 
 namespace {
 
+constexpr int ArrowWidth = 17;
+
 // Sorts without letter case; a list already in order is left alone, so no change is reported.
 void SortStrings(TStrings& items) {
   std::vector<AnsiString> lines;
@@ -165,16 +167,10 @@ void TComboBox::KeyPress(char& key) {
 }
 
 void TComboBox::WndProc(TMessage& message) {
-  // A click on a list opens it; an open list takes the click on the row the point is on.
-  if (message.Msg == WM_LBUTTONDOWN && Enabled()) {
-    auto y = static_cast<std::int16_t>((message.LParam >> 16) & 0xFFFF);
-    if (droppedDown_ && y >= Height()) {
-      Select((y - Height()) / itemHeight_);
-      SetDroppedDown(false);
-    } else if (!Editable() || static_cast<std::int16_t>(message.LParam & 0xFFFF) >= Width() - 17) {
-      SetDroppedDown(!droppedDown_);
-    }
-  }
+  // A click on a drop-down list, or on the arrow of a drop-down combo, opens or closes the list.
+  if (message.Msg == WM_LBUTTONDOWN && Enabled() && style_ != csSimple &&
+      (!Editable() || static_cast<std::int16_t>(message.LParam & 0xFFFF) >= Width() - ArrowWidth))
+    SetDroppedDown(!droppedDown_);
   TWinControl::WndProc(message);
 }
 

@@ -60,7 +60,9 @@ TEditMask::TEditMask(std::string_view mask) {
         }
         continue;
       case '\\':
-        if (i + 1 < m.size()) p.Literal = m[++i];
+        // A trailing backslash escapes nothing.
+        if (i + 1 >= m.size()) continue;
+        p.Literal = m[++i];
         break;
       case '0': p.Class = TMaskCharClass::Digit, p.Required = true; break;
       case '9': p.Class = TMaskCharClass::Digit; break;
