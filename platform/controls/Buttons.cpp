@@ -135,15 +135,24 @@ void TRadioButton::WndProc(TMessage& message) {
 
 const TClassInfo& TBitBtn::StaticClass() {
   static const TClassInfo info = DescribeClass<TBitBtn>(
-      "TBitBtn", {Prop("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs),
+      "TBitBtn", {Prop("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph), Prop("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs),
                   Prop("Kind", &TBitBtn::Kind, &TBitBtn::SetKind), Prop("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout),
                   Prop("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)});
   return info;
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), glyph_(std::make_unique<TBitmap>()) {
+  glyph_->OnChange = [this] { Invalidate(); };
+}
 
-void TBitBtn::SetNumGlyphs(int count) { numGlyphs_ = std::clamp(count, 1, 4); }
+void TBitBtn::SetGlyph(TBitmap* glyph) {
+  if (glyph) glyph_->Assign(*glyph);
+}
+
+void TBitBtn::SetNumGlyphs(int count) {
+  numGlyphs_ = std::clamp(count, 1, 4);
+  Invalidate();
+}
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
   kind_ = kind;
@@ -166,6 +175,7 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
 const TClassInfo& TSpeedButton::StaticClass() {
   static const TClassInfo info = DescribeClass<TSpeedButton>(
       "TSpeedButton", {Prop("Caption", &TSpeedButton::Caption, &TSpeedButton::SetCaption),
+                       Prop("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph),
                        Prop("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs),
                        Prop("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat),
                        Prop("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex),
@@ -175,13 +185,21 @@ const TClassInfo& TSpeedButton::StaticClass() {
   return info;
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+  glyph_->OnChange = [this] { Invalidate(); };
   SetBounds(0, 0, 23, 22);
   SetColor(clBtnFace);
   setCaptionFromName_ = false;
 }
 
-void TSpeedButton::SetNumGlyphs(int count) { numGlyphs_ = std::clamp(count, 1, 4); }
+void TSpeedButton::SetNumGlyphs(int count) {
+  numGlyphs_ = std::clamp(count, 1, 4);
+  Invalidate();
+}
+
+void TSpeedButton::SetGlyph(TBitmap* glyph) {
+  if (glyph) glyph_->Assign(*glyph);
+}
 
 template <class F>
 void TSpeedButton::ForGroup(F f) {
@@ -198,6 +216,7 @@ void TSpeedButton::SetGroupIndex(int index) {
 }
 
 void TSpeedButton::SetDown(bool down) {
+  Invalidate();
   // Only a grouped button stays down; the last down button of a group stays down unless all may be up.
   if (groupIndex_ == 0) down = false;
   if (down == down_) return;

@@ -2,6 +2,7 @@
 // Check box, radio button, bitmap button and speed button.
 
 #include "platform/controls/StdCtrls.h"
+#include "platform/graphics/Bitmap.h"
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 const TTypeInfo& TypeInfoOf(TCheckBoxState*);
@@ -13,6 +14,7 @@ class TCheckBox : public TWinControl {
   PAVANE_CLASS(TCheckBox, TWinControl)
 public:
   explicit TCheckBox(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   bool Checked() const { return state_ == cbChecked; }
   void SetChecked(bool checked) { SetState(checked ? cbChecked : cbUnchecked); }
   TCheckBoxState State() const { return state_; }
@@ -37,6 +39,7 @@ class TRadioButton : public TWinControl {
   PAVANE_CLASS(TRadioButton, TWinControl)
 public:
   explicit TRadioButton(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
   void Click() override;
@@ -61,6 +64,10 @@ class TBitBtn : public TButton {
   PAVANE_CLASS(TBitBtn, TButton)
 public:
   explicit TBitBtn(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
+  // The glyph strip: NumGlyphs equal images side by side (normal, disabled, pressed, down).
+  TBitmap* Glyph() const { return glyph_.get(); }
+  void SetGlyph(TBitmap* glyph);
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int count);
   // A kind gives the button its caption, modal result and default or cancel role.
@@ -72,6 +79,7 @@ public:
   void SetSpacing(int spacing) { spacing_ = spacing; }
 
 private:
+  std::unique_ptr<TBitmap> glyph_;
   int numGlyphs_ = 1;
   TBitBtnKind kind_ = bkCustom;
   TButtonLayout layout_ = blGlyphLeft;
@@ -85,6 +93,9 @@ class TSpeedButton : public TGraphicControl {
   PAVANE_CLASS(TSpeedButton, TGraphicControl)
 public:
   explicit TSpeedButton(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
+  TBitmap* Glyph() const { return glyph_.get(); }
+  void SetGlyph(TBitmap* glyph);
   int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int count);
   bool Flat() const { return flat_; }
@@ -106,6 +117,7 @@ private:
   template <class F>
   void ForGroup(F f);
 
+  std::unique_ptr<TBitmap> glyph_;
   int numGlyphs_ = 1;
   bool flat_ = false;
   int groupIndex_ = 0;
@@ -114,5 +126,9 @@ private:
   bool pressed_ = false;
   TButtonLayout layout_ = blGlyphLeft;
 };
+
+// Draws image Index (0 normal, 1 disabled, 2 pressed, 3 down; a missing one falls back to the
+// normal image) of a glyph strip of Count images with its transparent colour left out.
+void DrawGlyph(TCanvas& canvas, TBitmap& glyph, int count, int index, int x, int y);
 
 void RegisterButtonClasses();

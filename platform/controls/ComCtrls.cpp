@@ -162,7 +162,7 @@ const TClassInfo& TToolBar::StaticClass() {
   static const TClassInfo info = DescribeClass<TToolBar>(
       "TToolBar", {Prop("ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth),
                    Prop("ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight),
-                   Prop("Flat", &TToolBar::Flat, &TToolBar::SetFlat),
+                   Prop("Flat", &TToolBar::Flat, &TToolBar::SetFlat), Prop("Images", &TToolBar::Images, &TToolBar::SetImages),
                    Prop("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)});
   return info;
 }
@@ -172,6 +172,16 @@ TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 150, 29);
   SetColor(clBtnFace);
   setCaptionFromName_ = false;
+}
+
+void TToolBar::SetImages(TImageList* images) {
+  images_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TToolBar::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 void TToolBar::SetButtonWidth(int width) {

@@ -8,6 +8,7 @@
 #include "platform/classes/Collection.h"
 #include "platform/controls/ListView.h"
 #include "platform/controls/PageControl.h"
+#include "platform/graphics/ImageList.h"
 
 class TPopupMenu;
 
@@ -58,6 +59,7 @@ class TStatusBar : public TWinControl {
   PAVANE_CLASS(TStatusBar, TWinControl)
 public:
   explicit TStatusBar(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TStatusPanels* Panels() const { return panels_.get(); }
   void SetPanels(TStatusPanels* panels);
   // One text over the whole bar instead of the panels.
@@ -87,6 +89,7 @@ class TToolButton : public TGraphicControl {
   PAVANE_CLASS(TToolButton, TGraphicControl)
 public:
   explicit TToolButton(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TToolButtonStyle Style() const { return style_; }
   void SetStyle(TToolButtonStyle style) { style_ = style; }
   int ImageIndex() const { return imageIndex_; }
@@ -126,6 +129,10 @@ class TToolBar : public TWinControl {
   PAVANE_CLASS(TToolBar, TWinControl)
 public:
   explicit TToolBar(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
+  // The buttons' pictures, by their ImageIndex.
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
   int ButtonWidth() const { return buttonWidth_; }
   void SetButtonWidth(int width);
   int ButtonHeight() const { return buttonHeight_; }
@@ -141,7 +148,11 @@ public:
 
   static constexpr int SeparatorWidth = 8;
 
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
 private:
+  TImageList* images_ = nullptr;
   int buttonWidth_ = 23;
   int buttonHeight_ = 22;
   bool flat_ = false;
@@ -212,6 +223,7 @@ class TTreeView : public TWinControl {
   PAVANE_CLASS(TTreeView, TWinControl)
 public:
   explicit TTreeView(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TTreeNodes* Items() const { return items_.get(); }
   TTreeNode* Selected() const { return selected_; }
   void SetSelected(TTreeNode* node);
@@ -248,6 +260,7 @@ class TAnimate : public TWinControl {
   PAVANE_CLASS(TAnimate, TWinControl)
 public:
   explicit TAnimate(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TCommonAVI CommonAVI() const { return commonAVI_; }
   void SetCommonAVI(TCommonAVI avi) { commonAVI_ = avi; }
   const AnsiString& FileName() const { return fileName_; }

@@ -1,6 +1,7 @@
 #include "platform/controls/DBCtrls.h"
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/graphics/ClassicLook.h"
 
 const TTypeInfo& TypeInfoOf(TNavigateBtn*) {
   static const TTypeInfo t = EnumTypeInfo("TNavigateBtn", {"nbFirst", "nbPrior", "nbNext", "nbLast", "nbInsert",
@@ -68,6 +69,19 @@ void TDBNavigator::WndProc(TMessage& message) {
     return;
   }
   TCustomControl::WndProc(message);
+}
+
+void TDBNavigator::Paint(TCanvas& canvas) {
+  std::vector<TNavigateBtn> shown = ShownButtons();
+  if (shown.empty()) return;
+  // Each button shows the first letter of its hint; the pictures come with the data controls.
+  int count = static_cast<int>(shown.size());
+  for (int i = 0; i < count; ++i) {
+    int left = Width() * i / count, right = Width() * (i + 1) / count;
+    TRect content = DrawButtonFace(canvas, {left, 0, right, Height()}, false, false, false);
+    DrawCaption(canvas, ButtonHint(shown[static_cast<size_t>(i)]).substr(0, 1), content,
+                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, Enabled());
+  }
 }
 
 void RegisterDataControlClasses() { RegisterClass(TDBNavigator::StaticClass()); }

@@ -18,6 +18,7 @@ class TDBNavigator : public TCustomControl {
   PAVANE_CLASS(TDBNavigator, TCustomControl)
 public:
   explicit TDBNavigator(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TButtonSet VisibleButtons() const { return visibleButtons_; }
   void SetVisibleButtons(TButtonSet buttons) { visibleButtons_ = buttons; }
   // One line per button; missing lines use the English hints.

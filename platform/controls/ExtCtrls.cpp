@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/graphics/ClassicLook.h"
 
 const TTypeInfo& TypeInfoOf(TResizeStyle*) {
   static const TTypeInfo t = EnumTypeInfo("TResizeStyle", {"rsNone", "rsLine", "rsUpdate", "rsPattern"});
@@ -95,6 +96,34 @@ const TClassInfo& TBevel::StaticClass() {
 TBevel::TBevel(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 50, 50);
   setCaptionFromName_ = false;
+}
+
+void TSplitter::Paint(TCanvas& canvas) {
+  canvas.FillRect(Bounds(0, 0, Width(), Height()));
+  if (beveled_) Frame3D(canvas, Bounds(0, 0, Width(), Height()), clBtnHighlight, clBtnShadow);
+}
+
+void TBevel::Paint(TCanvas& canvas) {
+  TColor first = style_ == bsLowered ? clBtnShadow : clBtnHighlight;
+  TColor second = style_ == bsLowered ? clBtnHighlight : clBtnShadow;
+  int w = Width(), h = Height();
+  TCanvas::TStateSaver saved(canvas);
+  auto line = [&canvas](const TRect& r, TColor color) {
+    canvas.Brush()->SetColor(color);
+    canvas.FillRect(r);
+  };
+  switch (shape_) {
+    case bsBox: Frame3D(canvas, Bounds(0, 0, w, h), first, second); break;
+    case bsFrame:
+      Frame3D(canvas, Bounds(0, 0, w - 1, h - 1), first, first);
+      Frame3D(canvas, Bounds(1, 1, w - 1, h - 1), second, second);
+      break;
+    case bsTopLine: line({0, 0, w, 1}, first), line({0, 1, w, 2}, second); break;
+    case bsBottomLine: line({0, h - 2, w, h - 1}, first), line({0, h - 1, w, h}, second); break;
+    case bsLeftLine: line({0, 0, 1, h}, first), line({1, 0, 2, h}, second); break;
+    case bsRightLine: line({w - 2, 0, w - 1, h}, first), line({w - 1, 0, w, h}, second); break;
+    case bsSpacer: break;
+  }
 }
 
 void RegisterExtControlClasses() {

@@ -13,6 +13,7 @@ class TSplitter : public TGraphicControl {
   PAVANE_CLASS(TSplitter, TGraphicControl)
 public:
   explicit TSplitter(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   int MinSize() const { return minSize_; }
   void SetMinSize(int size) { minSize_ = size > 0 ? size : 1; }
   bool Beveled() const { return beveled_; }
@@ -44,6 +45,7 @@ class TBevel : public TGraphicControl {
   PAVANE_CLASS(TBevel, TGraphicControl)
 public:
   explicit TBevel(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TBevelShape Shape() const { return shape_; }
   void SetShape(TBevelShape shape) { shape_ = shape; }
   TBevelStyle Style() const { return style_; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/graphics/ClassicLook.h"
 
 const TTypeInfo& TypeInfoOf(TGridOption*) {
   static const TTypeInfo t = EnumTypeInfo(
@@ -159,6 +160,39 @@ void TStringGrid::WndProc(TMessage& message) {
     if (MouseToCell(x, y, col, row) && col >= fixedCols_ && row >= fixedRows_) MoveTo(col, row);
   }
   TCustomControl::WndProc(message);
+}
+
+void TStringGrid::Paint(TCanvas& canvas) {
+  TRect inner = DrawEdge(canvas, Bounds(0, 0, Width(), Height()), edSunken);
+  canvas.FillRect(inner);
+  canvas.IntersectClipRect(inner);
+  canvas.MoveOrigin(inner.Left, inner.Top);
+  for (int row = 0, top = 0; row < rowCount_ && top < inner.Height(); ++row, top += defaultRowHeight_) {
+    for (int col = 0, left = 0; col < colCount_ && left < inner.Width(); left += ColWidths(col), ++col) {
+      TRect cell = Bounds(left, top, ColWidths(col), defaultRowHeight_);
+      bool fixed = col < fixedCols_ || row < fixedRows_;
+      TCanvas::TStateSaver saved(canvas);
+      if (fixed) {
+        canvas.Brush()->SetColor(clBtnFace);
+        canvas.FillRect(cell);
+        Frame3D(canvas, cell, clBtnHighlight, clBtnShadow);
+      } else {
+        bool current = col == col_ && row == row_;
+        if (current && !options_.Contains(goEditing)) {
+          canvas.Brush()->SetColor(clHighlight);
+          canvas.Font()->SetColor(clHighlightText);
+          canvas.FillRect(cell);
+        }
+        canvas.Brush()->SetColor(clSilver);
+        if (options_.Contains(goVertLine)) canvas.FillRect({cell.Right - 1, cell.Top, cell.Right, cell.Bottom});
+        if (options_.Contains(goHorzLine)) canvas.FillRect({cell.Left, cell.Bottom - 1, cell.Right, cell.Bottom});
+        if (current && Focused()) canvas.DrawFocusRect(InflateRect(cell, -1, -1));
+      }
+      TRect text = {cell.Left + 2, cell.Top, cell.Right - 1, cell.Bottom};
+      canvas.Brush()->SetStyle(bsClear);
+      canvas.DrawText(Cells(col, row), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+  }
 }
 
 void RegisterGridClasses() { RegisterClass(TStringGrid::StaticClass()); }

@@ -20,6 +20,7 @@ class TStringGrid : public TCustomControl {
   PAVANE_CLASS(TStringGrid, TCustomControl)
 public:
   explicit TStringGrid(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
 
   int ColCount() const { return colCount_; }
   void SetColCount(int count);

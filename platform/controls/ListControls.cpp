@@ -16,8 +16,6 @@ const TTypeInfo& TypeInfoOf(TListBoxStyle*) {
 
 namespace {
 
-constexpr int ArrowWidth = 17;
-
 // Sorts without letter case; a list already in order is left alone, so no change is reported.
 void SortStrings(TStrings& items) {
   std::vector<AnsiString> lines;

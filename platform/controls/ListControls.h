@@ -16,6 +16,7 @@ class TComboBox : public TWinControl {
   PAVANE_CLASS(TComboBox, TWinControl)
 public:
   explicit TComboBox(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
 
   TComboBoxStyle Style() const { return style_; }
   void SetStyle(TComboBoxStyle style) { style_ = style; }
@@ -45,6 +46,9 @@ public:
   bool WantsChars() const override { return true; }
   void Loaded() override;
 
+  // The arrow button at the right of the styles with a list to drop down.
+  static constexpr int ArrowWidth = 17;
+
   TNotifyEvent OnChange;
   TNotifyEvent OnDropDown;
 
@@ -73,6 +77,7 @@ class TListBox : public TWinControl {
   PAVANE_CLASS(TListBox, TWinControl)
 public:
   explicit TListBox(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
 
   TListBoxStyle Style() const { return style_; }
   void SetStyle(TListBoxStyle style) { style_ = style; }

@@ -150,6 +150,8 @@ const TClassInfo& TListView::StaticClass() {
   static const TClassInfo info = DescribeClass<TListView>(
       "TListView", {Prop("Columns", &TListView::Columns, &TListView::SetColumns),
                     Prop("IconOptions", &TListView::IconOptions, &TListView::SetIconOptions),
+                    Prop("LargeImages", &TListView::LargeImages, &TListView::SetLargeImages),
+                    Prop("SmallImages", &TListView::SmallImages, &TListView::SetSmallImages),
                     Prop("ViewStyle", &TListView::ViewStyle, &TListView::SetViewStyle),
                     Prop("MultiSelect", &TListView::MultiSelect, &TListView::SetMultiSelect),
                     Prop("RowSelect", &TListView::RowSelect, &TListView::SetRowSelect),
@@ -180,6 +182,23 @@ TListView::~TListView() {
   // Items go without change events.
   editing_ = focused_ = anchor_ = nullptr;
   items_->items_.clear();
+}
+
+void TListView::SetLargeImages(TImageList* images) {
+  largeImages_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TListView::SetSmallImages(TImageList* images) {
+  smallImages_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TListView::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == largeImages_) largeImages_ = nullptr;
+  if (component == smallImages_) smallImages_ = nullptr;
 }
 
 void TListView::SetColumns(TListColumns* columns) {

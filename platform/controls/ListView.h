@@ -12,6 +12,7 @@
 #include "platform/classes/Collection.h"
 #include "platform/classes/Strings.h"
 #include "platform/controls/Controls.h"
+#include "platform/graphics/ImageList.h"
 
 class TListView;
 class TListItems;
@@ -156,7 +157,13 @@ public:
   explicit TListView(TComponent* owner);
   ~TListView() override;
 
+  void Paint(TCanvas& canvas) override;
   TListItems* Items() const { return items_.get(); }
+  // The images of the icon view, and of the other views.
+  TImageList* LargeImages() const { return largeImages_; }
+  void SetLargeImages(TImageList* images);
+  TImageList* SmallImages() const { return smallImages_; }
+  void SetSmallImages(TImageList* images);
   TListColumns* Columns() const { return columns_.get(); }
   void SetColumns(TListColumns* columns);
   TIconOptions* IconOptions() const { return iconOptions_.get(); }
@@ -224,6 +231,7 @@ protected:
   void KeyPress(char& key) override;
   void DoExit() override;
   void WndProc(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
 private:
   friend class TListItem;
@@ -239,6 +247,8 @@ private:
   std::unique_ptr<TListItems> items_;
   std::unique_ptr<TListColumns> columns_;
   std::unique_ptr<TIconOptions> iconOptions_;
+  TImageList* largeImages_ = nullptr;
+  TImageList* smallImages_ = nullptr;
   TViewStyle viewStyle_ = vsIcon;
   bool multiSelect_ = false;
   bool rowSelect_ = false;

@@ -4,6 +4,12 @@
 
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/ImageList.h"
+
+const TTypeInfo& TypeInfoOf(TDrawTabEvent*) {
+  static const TTypeInfo t = EventTypeInfo("TDrawTabEvent");
+  return t;
+}
 
 namespace {
 
@@ -98,6 +104,8 @@ const TClassInfo& TPageControl::StaticClass() {
                        Prop("TabHeight", &TPageControl::TabHeight, &TPageControl::SetTabHeight),
                        Prop("TabWidth", &TPageControl::TabWidth, &TPageControl::SetTabWidth),
                        Prop("OwnerDraw", &TPageControl::OwnerDraw, &TPageControl::SetOwnerDraw),
+                       Prop("Images", &TPageControl::Images, &TPageControl::SetImages),
+                       Prop("OnDrawTab", &TPageControl::OnDrawTab),
                        Prop("OnChange", &TPageControl::OnChange), Prop("OnChanging", &TPageControl::OnChanging)});
   return info;
 }
@@ -110,6 +118,16 @@ TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
 
 TPageControl::~TPageControl() {
   for (TTabSheet* page : pages_) page->pageControl_ = nullptr;
+}
+
+void TPageControl::SetImages(TImageList* images) {
+  images_ = images;
+  if (images) images->FreeNotification(this);
+}
+
+void TPageControl::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {

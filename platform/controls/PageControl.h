@@ -11,6 +11,10 @@ class TPageControl;
 
 // The same signature as the form's close query, so one type information serves both.
 using TTabChangingEvent = TCloseQueryEvent;
+// Draws one tab: the control, the tab's index among the visible tabs, its rectangle, active.
+using TDrawTabEvent = TEvent<TObject*, int, const TRect&, bool>;
+const TTypeInfo& TypeInfoOf(TDrawTabEvent*);
+class TImageList;
 
 class TTabSheet : public TWinControl {
   PAVANE_CLASS(TTabSheet, TWinControl)
@@ -54,6 +58,12 @@ class TPageControl : public TWinControl {
 public:
   explicit TPageControl(TComponent* owner);
   ~TPageControl() override;
+  // The tabs, each by OnDrawTab when it has a handler (which draws on Canvas), and the frame.
+  void Paint(TCanvas& canvas) override;
+  // The canvas being painted, for OnDrawTab; nullptr outside painting.
+  TCanvas* Canvas() const { return canvas_; }
+  TImageList* Images() const { return images_; }
+  void SetImages(TImageList* images);
 
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Pages(int index) const { return pages_.at(static_cast<size_t>(index)); }
@@ -91,11 +101,13 @@ public:
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
+  TDrawTabEvent OnDrawTab;
 
 protected:
   void KeyDown(WORD& key, TShiftState shift) override;
   void WndProc(TMessage& message) override;
   void Resized() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
 private:
   friend class TTabSheet;
@@ -107,4 +119,6 @@ private:
   int tabHeight_ = 0;
   int tabWidth_ = 0;
   bool ownerDraw_ = false;
+  TImageList* images_ = nullptr;
+  TCanvas* canvas_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/graphics/ClassicLook.h"
 
 namespace {
 
@@ -68,6 +69,22 @@ void TSpinEdit::WndProc(TMessage& message) {
     if (x >= Width() - ArrowWidth) Step(y < Height() / 2 ? 1 : -1);
   }
   TEdit::WndProc(message);
+}
+
+void TSpinEdit::Paint(TCanvas& canvas) {
+  TEdit::Paint(canvas);
+  int half = Height() / 2;
+  for (int i = 0; i < 2; ++i) {
+    TRect face = DrawButtonFace(canvas, {Width() - ArrowWidth, i * half, Width(), i == 0 ? half : Height()}, false,
+                                false, false);
+    TCanvas::TStateSaver saved(canvas);
+    canvas.Brush()->SetColor(Enabled() ? clBtnText : clGrayText);
+    int cx = (face.Left + face.Right) / 2, cy = (face.Top + face.Bottom) / 2 - 1;
+    for (int row = 0; row < 3; ++row) {
+      int y = i == 0 ? cy + row : cy + 2 - row;
+      canvas.FillRect({cx - row, y, cx + row + 1, y + 1});
+    }
+  }
 }
 
 void RegisterSpinClasses() { RegisterClass(TSpinEdit::StaticClass()); }

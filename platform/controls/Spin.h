@@ -7,6 +7,8 @@ class TSpinEdit : public TEdit {
   PAVANE_CLASS(TSpinEdit, TEdit)
 public:
   explicit TSpinEdit(TComponent* owner);
+  // The edit with the up and down buttons at its right.
+  void Paint(TCanvas& canvas) override;
   int MinValue() const { return minValue_; }
   void SetMinValue(int value) { minValue_ = value; }
   int MaxValue() const { return maxValue_; }

@@ -1,6 +1,7 @@
 #include "platform/controls/Tabs.h"
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/graphics/ClassicLook.h"
 
 const TTypeInfo& TypeInfoOf(TTabChangeEvent*) {
   static const TTypeInfo t = EventTypeInfo("TTabChangeEvent");
@@ -65,6 +66,22 @@ void TTabSet::WndProc(TMessage& message) {
     }
   }
   TCustomControl::WndProc(message);
+}
+
+void TTabSet::Paint(TCanvas& canvas) {
+  canvas.FillRect(Bounds(0, 0, Width(), Height()));
+  TCanvas::TStateSaver saved(canvas);
+  canvas.Brush()->SetColor(cl3DDkShadow);
+  canvas.FillRect({0, 0, Width(), 1});
+  for (int i = 0; i < tabs_->Count(); ++i) {
+    TRect r = Bounds(TabLeft(i), 0, TabWidth(i), Height() - 2);
+    bool current = i == tabIndex_;
+    // The tabs hang below the line; the current one is joined to the page above it.
+    canvas.Brush()->SetColor(current ? clBtnFace : clBtnShadow);
+    canvas.FillRect(r);
+    Frame3D(canvas, {r.Left, r.Top - 1, r.Right, r.Bottom}, current ? clBtnFace : clBtnShadow, cl3DDkShadow);
+    DrawCaption(canvas, tabs_->Strings(i), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
+  }
 }
 
 void RegisterTabClasses() { RegisterClass(TTabSet::StaticClass()); }

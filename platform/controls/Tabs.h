@@ -12,6 +12,7 @@ class TTabSet : public TCustomControl {
   PAVANE_CLASS(TTabSet, TCustomControl)
 public:
   explicit TTabSet(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
   TStrings* Tabs() const { return tabs_.get(); }
   void SetTabs(TStrings* tabs);
   // -1 for none; an index outside the tabs is refused.
