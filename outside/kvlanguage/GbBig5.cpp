@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kGbCodePage = 936;
+constexpr int kBig5CodePage = 950;
 constexpr char16_t kReplacement = u'\uFF1F';
 
 bool IsAscii(std::string_view text) {

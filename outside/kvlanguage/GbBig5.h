@@ -8,8 +8,5 @@
 
 #include "platform/Text.h"
 
-inline constexpr int kGbCodePage = 936;
-inline constexpr int kBig5CodePage = 950;
-
 AnsiString GbToBig5Text(std::string_view gb);
 AnsiString Big5ToGbText(std::string_view big5);

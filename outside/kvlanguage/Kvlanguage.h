@@ -3,9 +3,10 @@
 //
 // The C interface. Texts are NUL-terminated bytes; a null text counts as empty. A conversion
 // returns a buffer owned by the library, one per thread, valid until that thread's next call of
-// GBtoBIG5 or BIG5toGB. ASCII passes unchanged. A character that has no counterpart in the
-// target code page, and every input byte that forms no character, becomes the target code page's
-// full-width question mark (U+FF1F: A3 BF in GB, A1 48 in BIG5); nothing is dropped.
+// GBtoBIG5 or BIG5toGB. ASCII passes unchanged. A character whose mapped form the target code
+// page lacks keeps its own form if the target has that; otherwise it, like every input byte that
+// forms no character, becomes the target's full-width question mark (U+FF1F: A3 BF in GB, A1 48
+// in BIG5). Nothing is dropped.
 
 #define KVLANGUAGE_API extern "C" __attribute__((visibility("default")))
 
