@@ -1,0 +1,398 @@
+#include "platform/controls/Controls.h"
+
+#include <algorithm>
+
+#include "platform/classes/ClassDecl.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/Forms.h"
+
+const TTypeInfo& TypeInfoOf(TShiftStateItem*) {
+  static const TTypeInfo t = EnumTypeInfo("TShiftStateItem", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TShiftState*) {
+  static const TTypeInfo t = SetTypeInfo("TShiftState", TypeInfoFor<TShiftStateItem>());
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TMouseButton*) {
+  static const TTypeInfo t = EnumTypeInfo("TMouseButton", {"mbLeft", "mbRight", "mbMiddle"});
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TKeyEvent*) {
+  static const TTypeInfo t = EventTypeInfo("TKeyEvent");
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TKeyPressEvent*) {
+  static const TTypeInfo t = EventTypeInfo("TKeyPressEvent");
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TMouseEvent*) {
+  static const TTypeInfo t = EventTypeInfo("TMouseEvent");
+  return t;
+}
+const TTypeInfo& TypeInfoOf(TAlign*) {
+  static const TTypeInfo t = EnumTypeInfo("TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
+  return t;
+}
+const TTypeInfo& TabOrderTypeInfo() {
+  static const TTypeInfo t = IntegerTypeInfo("TTabOrder");
+  return t;
+}
+
+const TClassInfo& TControl::StaticClass() {
+  static const TClassInfo info = DescribeClass<TControl>(
+      "TControl",
+      {Prop("Left", &TControl::Left, &TControl::SetLeft), Prop("Top", &TControl::Top, &TControl::SetTop),
+       Prop("Width", &TControl::Width, &TControl::SetWidth), Prop("Height", &TControl::Height, &TControl::SetHeight),
+       Prop("Align", &TControl::Align, &TControl::SetAlign),
+       Prop("Visible", &TControl::Visible, &TControl::SetVisible),
+       Prop("Enabled", &TControl::Enabled, &TControl::SetEnabled), Prop("Hint", &TControl::Hint, &TControl::SetHint),
+       Prop("ShowHint", &TControl::ShowHint, &TControl::SetShowHint),
+       Prop("ParentShowHint", &TControl::ParentShowHint, &TControl::SetParentShowHint),
+       Prop("Color", &TControl::Color, &TControl::SetColor, &ColorTypeInfo()),
+       Prop("ParentColor", &TControl::ParentColor, &TControl::SetParentColor),
+       Prop("Font", &TControl::Font, &TControl::SetFont),
+       Prop("ParentFont", &TControl::ParentFont, &TControl::SetParentFont),
+       Prop("Cursor", &TControl::Cursor, &TControl::SetCursor, &CursorTypeInfo()), Prop("OnClick", &TControl::OnClick),
+       Prop("OnDblClick", &TControl::OnDblClick), Prop("OnMouseDown", &TControl::OnMouseDown),
+       Prop("OnMouseUp", &TControl::OnMouseUp), Prop("OnMouseMove", &TControl::OnMouseMove)});
+  return info;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+  font_->OnChange = [this] { FontChanged(); };
+}
+
+TControl::~TControl() {
+  if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == parent_) return;
+  if (parent == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  if (parent_) parent_->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+}
+
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
+void TControl::SetParentComponent(TComponent* parent) {
+  if (auto* win = dynamic_cast<TWinControl*>(parent)) SetParent(win);
+}
+
+void TControl::SetName(const AnsiString& name) {
+  bool follow = setCaptionFromName_ && !IsLoading() && text_ == TComponent::Name() &&
+                !(Owner() && Owner()->IsLoading());
+  TComponent::SetName(name);
+  if (follow) SetText(name);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  bool resized = width != width_ || height != height_;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  if (resized) Resized();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  VisibleChanged();
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  EnabledChanged();
+}
+
+bool TControl::IsShowing() const {
+  for (const TControl* c = this; c; c = c->parent_)
+    if (!c->visible_ || !c->enabled_) return false;
+  return true;
+}
+
+void TControl::SetText(const AnsiString& text) {
+  if (text == text_) return;
+  text_ = text;
+  TextChanged();
+}
+
+bool TControl::ShowHint() const {
+  if (parentShowHint_ && parent_) return parent_->ShowHint();
+  return showHint_;
+}
+
+void TControl::SetShowHint(bool show) {
+  showHint_ = show;
+  parentShowHint_ = false;
+}
+
+void TControl::SetColor(TColor color) {
+  parentColor_ = false;
+  if (color == color_) return;
+  color_ = color;
+  if (auto* win = dynamic_cast<TWinControl*>(this))
+    for (TControl* c : win->controls_) c->ParentColorChanged();
+}
+
+void TControl::SetParentColor(bool parentColor) {
+  parentColor_ = parentColor;
+  if (parentColor) ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (parentColor_ && parent_) {
+    SetColor(parent_->Color());
+    parentColor_ = true;
+  }
+}
+
+void TControl::SetFont(TFont* font) {
+  if (font) font_->Assign(*font);
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  parentFont_ = parentFont;
+  if (parentFont) ParentFontChanged();
+}
+
+void TControl::ParentFontChanged() {
+  if (!parentFont_ || !parent_) return;
+  updatingFont_ = true;
+  font_->Assign(*parent_->Font());
+  updatingFont_ = false;
+}
+
+void TControl::FontChanged() {
+  if (!updatingFont_) parentFont_ = false;
+  if (auto* win = dynamic_cast<TWinControl*>(this))
+    for (TControl* c : win->controls_) c->ParentFontChanged();
+}
+
+LRESULT TControl::Perform(unsigned msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WndProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage& message) {
+  auto x = static_cast<std::int16_t>(message.LParam & 0xFFFF);
+  auto y = static_cast<std::int16_t>((message.LParam >> 16) & 0xFFFF);
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+      if (!enabled_) return;
+      clicked_ = true;
+      OnMouseDown(this, mbLeft, TShiftState{ssLeft}, x, y);
+      return;
+    case WM_LBUTTONUP:
+      if (!enabled_) return;
+      OnMouseUp(this, mbLeft, TShiftState{}, x, y);
+      if (clicked_) {
+        clicked_ = false;
+        if (x >= 0 && y >= 0 && (x < width_ || width_ == 0) && (y < height_ || height_ == 0)) Click();
+      }
+      return;
+    case WM_LBUTTONDBLCLK:
+      if (enabled_) OnDblClick(this);
+      return;
+    case WM_MOUSEMOVE:
+      if (enabled_) OnMouseMove(this, mbLeft, TShiftState{}, x, y);
+      return;
+    default:
+      return;
+  }
+}
+
+TCustomForm* TControl::ParentForm() const {
+  const TControl* top = this;
+  while (top->parent_) top = top->parent_;
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(top));
+}
+
+void TControl::Click() { OnClick(this); }
+
+const TClassInfo& TWinControl::StaticClass() {
+  static const TClassInfo info = DescribeClass<TWinControl>(
+      "TWinControl", {Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, &TabOrderTypeInfo()),
+                      Prop("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
+                      Prop("OnEnter", &TWinControl::OnEnter), Prop("OnExit", &TWinControl::OnExit),
+                      Prop("OnKeyDown", &TWinControl::OnKeyDown), Prop("OnKeyUp", &TWinControl::OnKeyUp),
+                      Prop("OnKeyPress", &TWinControl::OnKeyPress)});
+  return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Leave the parent while still whole, so it forgets this control in every list.
+  if (Parent()) Parent()->RemoveControl(this);
+  DestroyHandle();
+  for (TControl* c : controls_) c->parent_ = nullptr;
+}
+
+void TWinControl::DestroyHandle() {
+  if (handle_) Application->ReleaseHandle(handle_);
+  handle_ = 0;
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+  for (const TControl* c = control; c; c = c->Parent())
+    if (c == this) return true;
+  return false;
+}
+
+HWND TWinControl::Handle() {
+  if (!handle_ && !IsDestroying()) handle_ = Application->AllocateHandle(this);
+  return handle_;
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  controls_.push_back(control);
+  control->parent_ = this;
+  if (auto* win = dynamic_cast<TWinControl*>(control)) tabList_.push_back(win);
+  control->ParentFontChanged();
+  control->ParentColorChanged();
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (TCustomForm* form = ParentForm()) form->ControlRemoving(control);
+  std::erase(controls_, control);
+  if (auto* win = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, win);
+  control->parent_ = nullptr;
+}
+
+int TWinControl::TabOrder() const {
+  if (!Parent()) return -1;
+  const auto& list = Parent()->tabList_;
+  auto it = std::find(list.begin(), list.end(), this);
+  return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+  if (IsLoading()) {
+    loadedTabOrder_ = order;
+    return;
+  }
+  if (!Parent()) return;
+  auto& list = Parent()->tabList_;
+  std::erase(list, this);
+  size_t at = order < 0 ? list.size() : std::min(static_cast<size_t>(order), list.size());
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), this);
+}
+
+void TWinControl::Loaded() {
+  TControl::Loaded();
+  // Tab orders read from a description apply once all siblings exist.
+  std::stable_sort(tabList_.begin(), tabList_.end(), [](const TWinControl* a, const TWinControl* b) {
+    auto key = [](const TWinControl* c) { return c->loadedTabOrder_ < 0 ? INT32_MAX : c->loadedTabOrder_; };
+    return key(a) < key(b);
+  });
+  if (loadedTabOrder_ >= 0 && Parent() && !Parent()->IsLoading()) SetTabOrder(loadedTabOrder_);
+}
+
+bool TWinControl::CanFocus() const {
+  const TCustomForm* form = ParentForm();
+  if (!form) return false;
+  for (const TControl* c = this; c && c != form; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const {
+  const TCustomForm* form = ParentForm();
+  return form && form->Active() && form->FocusedControl() == this;
+}
+
+void TWinControl::SetFocus() {
+  TCustomForm* form = ParentForm();
+  if (!form) throw EInvalidOperation("Cannot focus a control that is on no form");
+  form->FocusControl(this);
+}
+
+std::vector<TWinControl*> TWinControl::TabOrderList() const {
+  std::vector<TWinControl*> list;
+  for (TWinControl* c : tabList_) {
+    list.push_back(c);
+    std::vector<TWinControl*> inner = c->TabOrderList();
+    list.insert(list.end(), inner.begin(), inner.end());
+  }
+  return list;
+}
+
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
+  std::vector<TWinControl*> list = TabOrderList();
+  if (list.empty()) return nullptr;
+  auto found = std::find(list.begin(), list.end(), current);
+  size_t count = list.size();
+  size_t start = found != list.end() ? static_cast<size_t>(found - list.begin()) : (goForward ? count - 1 : 0);
+  size_t i = start;
+  do {
+    i = goForward ? (i + 1) % count : (i + count - 1) % count;
+    TWinControl* c = list[i];
+    if (c->CanFocus() && (!checkTabStop || c->TabStop()) && (!checkParent || c->Parent() == this)) return c;
+  } while (i != start);
+  return nullptr;
+}
+
+void TWinControl::SelectNext(TWinControl* current, bool goForward, bool checkTabStop) {
+  if (TWinControl* next = FindNextControl(current, goForward, checkTabStop, !checkTabStop)) next->SetFocus();
+}
+
+bool TWinControl::DoKeyDown(WORD& key, TShiftState shift) {
+  TCustomForm* form = ParentForm();
+  if (form && form != this && form->KeyPreview() && form->DoKeyDown(key, shift)) return true;
+  KeyDown(key, shift);
+  return key == 0;
+}
+
+bool TWinControl::DoKeyPress(char& key) {
+  TCustomForm* form = ParentForm();
+  if (form && form != this && form->KeyPreview() && form->DoKeyPress(key)) return true;
+  KeyPress(key);
+  return key == 0;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_KEYDOWN: {
+      auto key = static_cast<WORD>(message.WParam);
+      auto shift = TShiftState::FromBits(static_cast<std::uint32_t>(message.LParam));
+      if (DoKeyDown(key, shift)) return;
+      if (key == VK_TAB && !shift.Contains(ssCtrl) && !shift.Contains(ssAlt))
+        if (TCustomForm* form = ParentForm()) form->SelectNext(this, !shift.Contains(ssShift), true);
+      return;
+    }
+    case WM_KEYUP: {
+      auto key = static_cast<WORD>(message.WParam);
+      OnKeyUp(this, key, TShiftState::FromBits(static_cast<std::uint32_t>(message.LParam)));
+      return;
+    }
+    case WM_CHAR: {
+      char key = static_cast<char>(message.WParam);
+      DoKeyPress(key);
+      return;
+    }
+    case CM_ENTER:
+      DoEnter();
+      return;
+    case CM_EXIT:
+      DoExit();
+      return;
+    default:
+      TControl::WndProc(message);
+  }
+}
+
+const TClassInfo& TGraphicControl::StaticClass() {
+  static const TClassInfo info = DescribeClass<TGraphicControl>("TGraphicControl");
+  return info;
+}
+
+const TClassInfo& TCustomControl::StaticClass() {
+  static const TClassInfo info = DescribeClass<TCustomControl>("TCustomControl");
+  return info;
+}

@@ -1,0 +1,213 @@
+#pragma once
+// Controls: TControl (bounds, visibility, enabling, text, hint, colour and font with their
+// inheritance from the parent, mouse events) and TWinControl (children in order, a handle on
+// demand, tab order, focus, enter and exit, keys with the form's key preview).
+
+#include <memory>
+#include <vector>
+
+#include "platform/classes/Component.h"
+#include "platform/classes/Events.h"
+#include "platform/classes/Graphics.h"
+#include "platform/controls/Messages.h"
+
+class TWinControl;
+class TCustomForm;
+
+using TKeyEvent = TEvent<TObject*, WORD&, TShiftState>;
+using TKeyPressEvent = TEvent<TObject*, char&>;
+using TMouseEvent = TEvent<TObject*, TMouseButton, TShiftState, int, int>;
+const TTypeInfo& TypeInfoOf(TKeyEvent*);
+const TTypeInfo& TypeInfoOf(TKeyPressEvent*);
+const TTypeInfo& TypeInfoOf(TMouseEvent*);
+
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+const TTypeInfo& TypeInfoOf(TAlign*);
+const TTypeInfo& TabOrderTypeInfo();
+
+// A focus change that cannot happen: the control is hidden or disabled, or has no form.
+class EInvalidOperation : public Exception {
+public:
+  using Exception::Exception;
+  AnsiString ClassName() const override { return "EInvalidOperation"; }
+};
+
+class TControl : public TComponent {
+  PAVANE_CLASS(TControl, TComponent)
+public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
+  void SetName(const AnsiString& name) override;
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetLeft(int v) { SetBounds(v, top_, width_, height_); }
+  void SetTop(int v) { SetBounds(left_, v, width_, height_); }
+  void SetWidth(int v) { SetBounds(left_, top_, v, height_); }
+  void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align) { align_ = align; }
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+  // Visible and enabled up to the top of the parent chain.
+  bool IsShowing() const;
+
+  // Caption and Text are one text, as the platform keeps it.
+  const AnsiString& Caption() const { return text_; }
+  void SetCaption(const AnsiString& text) { SetText(text); }
+  const AnsiString& Text() const { return text_; }
+  void SetText(const AnsiString& text);
+
+  const AnsiString& Hint() const { return hint_; }
+  void SetHint(const AnsiString& hint) { hint_ = hint; }
+  // ShowHint follows the parent's while ParentShowHint is set.
+  bool ShowHint() const;
+  void SetShowHint(bool show);
+  bool ParentShowHint() const { return parentShowHint_; }
+  void SetParentShowHint(bool parentShowHint) { parentShowHint_ = parentShowHint; }
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColor);
+  // The font follows the parent's while ParentFont is set; changing it clears ParentFont.
+  TFont* Font() const { return font_.get(); }
+  void SetFont(TFont* font);
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parentFont);
+  TCursor Cursor() const { return cursor_; }
+  void SetCursor(TCursor cursor) { cursor_ = cursor; }
+
+  // Synchronous delivery of a message to this control.
+  LRESULT Perform(unsigned msg, WPARAM wParam, LPARAM lParam);
+  virtual void WndProc(TMessage& message);
+  // The form the control is on (the top of its parent chain when that is a form).
+  TCustomForm* ParentForm() const;
+
+  virtual void Click();
+
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseEvent OnMouseMove;
+
+protected:
+  virtual void TextChanged() {}
+  // The parent's font or colour changed.
+  virtual void ParentFontChanged();
+  virtual void ParentColorChanged();
+  virtual void VisibleChanged() {}
+  virtual void EnabledChanged() {}
+  virtual void Resized() {}
+  // Visibility at construction, without the change notification.
+  void InitVisible(bool visible) { visible_ = visible; }
+  // The caption follows the name when they were equal (a control created and named in code).
+  bool setCaptionFromName_ = true;
+
+private:
+  friend class TWinControl;
+  void FontChanged();
+
+  TWinControl* parent_ = nullptr;
+  int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  TAlign align_ = alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  AnsiString text_;
+  AnsiString hint_;
+  bool showHint_ = false;
+  bool parentShowHint_ = true;
+  TColor color_ = clWindow;
+  bool parentColor_ = false;
+  std::unique_ptr<TFont> font_;
+  bool parentFont_ = true;
+  bool updatingFont_ = false;
+  TCursor cursor_ = crDefault;
+  bool clicked_ = false;
+};
+
+class TWinControl : public TControl {
+  PAVANE_CLASS(TWinControl, TControl)
+public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  int ControlCount() const { return static_cast<int>(controls_.size()); }
+  TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+  // True for the control itself and everything below it.
+  bool ContainsControl(const TControl* control) const;
+
+  // The window handle, made when first asked for; 0 once the control is gone.
+  HWND Handle();
+  bool HandleAllocated() const { return handle_ != 0; }
+
+  int TabOrder() const;
+  void SetTabOrder(int order);
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+
+  // Showing and enabled up to its form, which must exist.
+  virtual bool CanFocus() const;
+  bool Focused() const;
+  virtual void SetFocus();
+  // The windowed controls below this one in tab order, depth first.
+  std::vector<TWinControl*> TabOrderList() const;
+  TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+  void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+
+  void WndProc(TMessage& message) override;
+  void Loaded() override;
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TKeyEvent OnKeyDown;
+  TKeyEvent OnKeyUp;
+  TKeyPressEvent OnKeyPress;
+
+protected:
+  virtual void DoEnter() { OnEnter(this); }
+  virtual void DoExit() { OnExit(this); }
+  // True when the key was consumed (the form's key preview first, then the control).
+  virtual bool DoKeyDown(WORD& key, TShiftState shift);
+  virtual bool DoKeyPress(char& key);
+  virtual void KeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, shift); }
+  virtual void KeyPress(char& key) { OnKeyPress(this, key); }
+  void DestroyHandle();
+
+private:
+  friend class TControl;
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+
+  std::vector<TControl*> controls_;
+  std::vector<TWinControl*> tabList_;
+  HWND handle_ = 0;
+  bool tabStop_ = false;
+  int loadedTabOrder_ = -1;
+};
+
+class TGraphicControl : public TControl {
+  PAVANE_CLASS(TGraphicControl, TControl)
+public:
+  using TControl::TControl;
+};
+
+class TCustomControl : public TWinControl {
+  PAVANE_CLASS(TCustomControl, TWinControl)
+public:
+  using TWinControl::TWinControl;
+};

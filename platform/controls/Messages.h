@@ -1,0 +1,47 @@
+#pragma once
+// Window messages, key codes and the shift state. Handles are numbers; headless key messages
+// carry the shift state (TShiftState bits) in lParam.
+
+#include <cstdint>
+
+#include "platform/classes/Set.h"
+#include "platform/classes/TypeInfo.h"
+
+using HWND = std::uintptr_t;
+using WPARAM = std::uintptr_t;
+using LPARAM = std::intptr_t;
+using LRESULT = std::intptr_t;
+using WORD = std::uint16_t;
+
+struct TMessage {
+  unsigned Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+};
+
+inline constexpr unsigned WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_CLOSE = 0x0010, WM_KEYDOWN = 0x0100,
+                          WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201,
+                          WM_LBUTTONUP = 0x0202, WM_LBUTTONDBLCLK = 0x0203, WM_USER = 0x0400;
+// The class library's own messages.
+inline constexpr unsigned CM_BASE = 0xB000, CM_ENTER = CM_BASE + 1, CM_EXIT = CM_BASE + 2, CM_RELEASE = CM_BASE + 3;
+
+inline constexpr WORD VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18,
+                      VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,
+                      VK_LEFT = 37, VK_UP = 38, VK_RIGHT = 39, VK_DOWN = 40, VK_DELETE = 46, VK_F1 = 0x70,
+                      VK_F2 = 0x71, VK_F3 = 0x72, VK_F4 = 0x73, VK_F5 = 0x74, VK_F10 = 0x79, VK_F12 = 0x7B;
+
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateItem>;
+const TTypeInfo& TypeInfoOf(TShiftStateItem*);
+const TTypeInfo& TypeInfoOf(TShiftState*);
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+const TTypeInfo& TypeInfoOf(TMouseButton*);
+
+// Mouse messages carry the point in lParam: x in the low, y in the high 16 bits.
+constexpr LPARAM MakePointParam(int x, int y) {
+  return static_cast<LPARAM>((static_cast<std::uint32_t>(y) << 16) | (static_cast<std::uint32_t>(x) & 0xFFFFu));
+}
+inline constexpr int mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                     mrNo = 7, mrAll = 8;

@@ -1,0 +1,88 @@
+#pragma once
+// The standard controls the forms are built from: labels, buttons, edits, memos, panels.
+
+#include "platform/classes/Strings.h"
+#include "platform/controls/Controls.h"
+
+class TLabel : public TGraphicControl {
+  PAVANE_CLASS(TLabel, TGraphicControl)
+public:
+  explicit TLabel(TComponent* owner);
+  // The control that a label's accelerator focuses.
+  TWinControl* FocusControl() const { return focusControl_; }
+  void SetFocusControl(TWinControl* control);
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  TWinControl* focusControl_ = nullptr;
+};
+
+class TButton : public TWinControl {
+  PAVANE_CLASS(TButton, TWinControl)
+public:
+  explicit TButton(TComponent* owner);
+  // Clicking sets the form's modal result to this value.
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  bool Default() const { return default_; }
+  void SetDefault(bool value) { default_ = value; }
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
+  void Click() override;
+
+private:
+  int modalResult_ = mrNone;
+  bool default_ = false;
+  bool cancel_ = false;
+};
+
+class TEdit : public TWinControl {
+  PAVANE_CLASS(TEdit, TWinControl)
+public:
+  explicit TEdit(TComponent* owner);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int length) { maxLength_ = length; }
+
+  TNotifyEvent OnChange;
+
+protected:
+  void TextChanged() override { OnChange(this); }
+  // A typed character that nobody consumed edits the text (backspace removes the last byte).
+  void KeyPress(char& key) override;
+
+private:
+  bool readOnly_ = false;
+  int maxLength_ = 0;
+};
+
+class TMemo : public TWinControl {
+  PAVANE_CLASS(TMemo, TWinControl)
+public:
+  explicit TMemo(TComponent* owner);
+  TStrings* Lines() const { return lines_.get(); }
+  void SetLines(TStrings* lines);
+
+  TNotifyEvent OnChange;
+
+private:
+  std::unique_ptr<TStrings> lines_;
+};
+
+class TPanel : public TCustomControl {
+  PAVANE_CLASS(TPanel, TCustomControl)
+public:
+  explicit TPanel(TComponent* owner);
+};
+
+class TGroupBox : public TCustomControl {
+  PAVANE_CLASS(TGroupBox, TCustomControl)
+public:
+  explicit TGroupBox(TComponent* owner);
+};
+
+// Registers the standard control classes for creation by name.
+void RegisterStandardControls();

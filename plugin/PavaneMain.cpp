@@ -1,0 +1,21 @@
+// The library's main block: runs when the plug-in is loaded and unloaded.
+
+#include "lib/PropertyAccess.h"
+#include "platform/controls/StdCtrls.h"
+
+namespace {
+
+// A static object, so that unloading unregisters before the class information it made goes.
+struct TLibraryMain {
+  TLibraryMain() {
+    RegisterStandardControls();
+    RegisterFieldClasses();
+  }
+  ~TLibraryMain() { UnregisterFieldClasses(); }
+  TLibraryMain(const TLibraryMain&) = delete;
+  TLibraryMain& operator=(const TLibraryMain&) = delete;
+};
+
+const TLibraryMain libraryMain;
+
+}  // namespace
