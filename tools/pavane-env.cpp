@@ -10,6 +10,7 @@
 #include "environment/SqlSa.h"
 #include "environment/TillerINI.h"
 #include "lib/DateRules.h"
+#include "language/TranslatorU.h"
 #include "lib/LibStrs.h"
 #include "outside/shell/PluginLibrary.h"
 #include "platform/Files.h"
@@ -84,6 +85,17 @@ void ShowDates() {
             << "  end of next month " << ShiftYmd(ymd, 1, "1", "2", 0) << "\n";
 }
 
+// The interface texts as a BIG5 user sees them, through the GB/BIG5 library.
+void ShowTranslation() {
+  TTranslator translator;
+  std::cout << "GB to BIG5       (Kvlanguage)\n";
+  for (const char* text : {"个人资料", "选择工厂编号", "确定"}) {
+    const AnsiString big5 = translator.GbToBig5(GbText(text));
+    std::cout << "  " << text << " -> " << AnsiToUtf8(big5, 950) << "  (back: " << Show(translator.Big5ToGb(big5))
+              << ")\n";
+  }
+}
+
 // What the shell sees of the plug-in today: a controller that answers every operation.
 void ShowPlugin(const AnsiString& path) {
   TPluginLibrary plugin(path);
@@ -122,6 +134,8 @@ int main(int argc, char** argv) {
               << "Log/\n  " << Show(line) << "\n"
               << "Buttons         " << Show(LocalizedButtonCaption("OK")) << " " << Show(LocalizedButtonCaption("Cancel"))
               << " " << Show(LocalizedButtonCaption("Retry")) << "\n\n";
+    ShowTranslation();
+    std::cout << "\n";
     ShowPlugin(argv[3]);
   } catch (const std::exception& e) {
     std::cerr << "pavane-env: " << e.what() << "\n";
