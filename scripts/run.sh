@@ -3,4 +3,5 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" release
-exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$root/build/run/installation"
+exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$root/build/run/installation" \
+  "$root/build/release/PAVANEC.so"
