@@ -7,6 +7,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-dev
   libopencc-dev libopencc-data
+  libfreetype-dev libfontconfig-dev libpng-dev fonts-wqy-zenhei fonts-dejavu-core
 )
 
 missing=()

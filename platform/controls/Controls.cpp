@@ -5,6 +5,7 @@
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Forms.h"
+#include "platform/graphics/Canvas.h"
 
 const TTypeInfo& TypeInfoOf(TShiftStateItem*) {
   static const TTypeInfo t = EnumTypeInfo("TShiftStateItem", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle", "ssDouble"});
@@ -93,18 +94,23 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   top_ = top;
   width_ = width;
   height_ = height;
+  Invalidate();
+  if (parent_) parent_->Invalidate();
   if (resized) Resized();
 }
 
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
+  Invalidate();
+  if (parent_) parent_->Invalidate();
   VisibleChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   enabled_ = enabled;
+  Invalidate();
   EnabledChanged();
 }
 
@@ -117,6 +123,7 @@ bool TControl::IsShowing() const {
 void TControl::SetText(const AnsiString& text) {
   if (text == text_) return;
   text_ = text;
+  Invalidate();
   TextChanged();
 }
 
@@ -134,6 +141,7 @@ void TControl::SetColor(TColor color) {
   parentColor_ = false;
   if (color == color_) return;
   color_ = color;
+  Invalidate();
   if (auto* win = dynamic_cast<TWinControl*>(this))
     for (TControl* c : win->controls_) c->ParentColorChanged();
 }
@@ -168,6 +176,7 @@ void TControl::ParentFontChanged() {
 
 void TControl::FontChanged() {
   if (!updatingFont_) parentFont_ = false;
+  Invalidate();
   if (auto* win = dynamic_cast<TWinControl*>(this))
     for (TControl* c : win->controls_) c->ParentFontChanged();
 }
@@ -214,6 +223,33 @@ TCustomForm* TControl::ParentForm() const {
 
 void TControl::Click() { OnClick(this); }
 
+void TControl::Paint(TCanvas&) {}
+
+void TControl::PaintTo(TCanvas& canvas, int x, int y) {
+  TCanvas::TStateSaver saved(canvas);
+  canvas.MoveOrigin(x, y);
+  canvas.IntersectClipRect(Bounds(0, 0, width_, height_));
+  needsPaint_ = false;
+  if (canvas.ClipRect().IsEmpty()) return;
+  canvas.SetFont(font_.get());
+  canvas.Brush()->SetColor(color_);
+  auto* win = dynamic_cast<TWinControl*>(this);
+  // A window erases its background before it paints, as the platform's windows do.
+  if (win) canvas.FillRect(Bounds(0, 0, width_, height_));
+  Paint(canvas);
+  if (!win || win->controls_.empty()) return;
+  TRect client = ClientBounds();
+  canvas.IntersectClipRect(client);
+  for (bool windowed : {false, true})
+    for (TControl* c : win->controls_)
+      if (c->visible_ && (dynamic_cast<TWinControl*>(c) != nullptr) == windowed)
+        c->PaintTo(canvas, client.Left + c->left_, client.Top + c->top_);
+}
+
+void TControl::Invalidate() {
+  for (TControl* c = this; c; c = c->parent_) c->needsPaint_ = true;
+}
+
 const TClassInfo& TWinControl::StaticClass() {
   static const TClassInfo info = DescribeClass<TWinControl>(
       "TWinControl", {Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, &TabOrderTypeInfo()),
@@ -253,6 +289,7 @@ void TWinControl::InsertControl(TControl* control) {
   controls_.push_back(control);
   control->parent_ = this;
   if (auto* win = dynamic_cast<TWinControl*>(control)) tabList_.push_back(win);
+  Invalidate();
   control->ParentFontChanged();
   control->ParentColorChanged();
 }
@@ -262,6 +299,7 @@ void TWinControl::RemoveControl(TControl* control) {
   std::erase(controls_, control);
   if (auto* win = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, win);
   control->parent_ = nullptr;
+  Invalidate();
 }
 
 int TWinControl::TabOrder() const {

@@ -1,7 +1,7 @@
 #pragma once
 // Controls: TControl (bounds, visibility, enabling, text, hint, colour and font with their
-// inheritance from the parent, mouse events) and TWinControl (children in order, a handle on
-// demand, tab order, focus, enter and exit, keys with the form's key preview).
+// inheritance from the parent, mouse events, painting) and TWinControl (children in order, a
+// handle on demand, tab order, focus, enter and exit, keys with the form's key preview).
 
 #include <memory>
 #include <vector>
@@ -10,7 +10,9 @@
 #include "platform/classes/Events.h"
 #include "platform/classes/Graphics.h"
 #include "platform/controls/Messages.h"
+#include "platform/graphics/Geometry.h"
 
+class TCanvas;
 class TWinControl;
 class TCustomForm;
 
@@ -99,6 +101,23 @@ public:
 
   virtual void Click();
 
+  // Painting. Paint draws the control's face in its own coordinates ((0, 0) is its top-left
+  // corner); the caller has clipped the canvas to the control and given it the control's font
+  // and a solid brush of the control's colour. PaintTo paints the control and then its visible
+  // children in z-order (graphic controls under windowed ones, each in child order), with the
+  // control's top-left corner at (x, y) of the canvas.
+  virtual void Paint(TCanvas& canvas);
+  void PaintTo(TCanvas& canvas, int x, int y);
+  // The area the children live in, in the control's coordinates: their Left and Top count
+  // from its top-left corner and they are clipped to it.
+  virtual TRect ClientBounds() const { return Bounds(0, 0, width_, height_); }
+  int ClientWidth() const { return ClientBounds().Width(); }
+  int ClientHeight() const { return ClientBounds().Height(); }
+  // Marks the control (and its parents) as needing paint; cheap, painting clears the mark.
+  void Invalidate();
+  void Repaint() { Invalidate(); }
+  bool NeedsPaint() const { return needsPaint_; }
+
   TNotifyEvent OnClick;
   TNotifyEvent OnDblClick;
   TMouseEvent OnMouseDown;
@@ -138,6 +157,7 @@ private:
   bool updatingFont_ = false;
   TCursor cursor_ = crDefault;
   bool clicked_ = false;
+  bool needsPaint_ = true;
 };
 
 class TWinControl : public TControl {

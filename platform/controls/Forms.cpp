@@ -61,6 +61,8 @@ const TClassInfo& TCustomForm::StaticClass() {
        Prop("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons),
        Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition),
        Prop("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult),
+       Prop<TCustomForm>("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth),
+       Prop<TCustomForm>("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight),
        Prop("OnCreate", &TCustomForm::OnCreate), Prop("OnDestroy", &TCustomForm::OnDestroy),
        Prop("OnShow", &TCustomForm::OnShow), Prop("OnHide", &TCustomForm::OnHide), Prop("OnClose", &TCustomForm::OnClose),
        Prop("OnCloseQuery", &TCustomForm::OnCloseQuery), Prop("OnResize", &TCustomForm::OnResize)});

@@ -72,6 +72,12 @@ public:
 
   void WndProc(TMessage& message) override;
 
+  // The frame with its caption bar; the client area lies inside it.
+  void Paint(TCanvas& canvas) override;
+  TRect ClientBounds() const override;
+  void SetClientWidth(int width);
+  void SetClientHeight(int height);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
   TNotifyEvent OnShow;

@@ -86,14 +86,32 @@ void TMemo::SetLines(TStrings* lines) {
   if (lines) lines_->Assign(*lines);
 }
 
+const TTypeInfo& TypeInfoOf(TPanelBevel*) {
+  static const TTypeInfo t = EnumTypeInfo("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+  return t;
+}
+
 const TClassInfo& TPanel::StaticClass() {
-  static const TClassInfo info = DescribeClass<TPanel>("TPanel", {Prop("Caption", &TPanel::Caption, &TPanel::SetCaption)});
+  static const TClassInfo info = DescribeClass<TPanel>(
+      "TPanel", {Prop("Caption", &TPanel::Caption, &TPanel::SetCaption),
+                 Prop("BevelOuter", &TPanel::BevelOuter, &TPanel::SetBevelOuter),
+                 Prop("BevelInner", &TPanel::BevelInner, &TPanel::SetBevelInner)});
   return info;
 }
 
 TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
   SetBounds(0, 0, 185, 41);
   SetColor(clBtnFace);
+}
+
+void TPanel::SetBevelOuter(TPanelBevel bevel) {
+  bevelOuter_ = bevel;
+  Invalidate();
+}
+
+void TPanel::SetBevelInner(TPanelBevel bevel) {
+  bevelInner_ = bevel;
+  Invalidate();
 }
 
 const TClassInfo& TGroupBox::StaticClass() {

@@ -1,5 +1,6 @@
 #pragma once
 // The standard controls the forms are built from: labels, buttons, edits, memos, panels.
+// Their painting in the classic look lives in StdCtrlsPaint.cpp.
 
 #include "platform/classes/Strings.h"
 #include "platform/controls/Controls.h"
@@ -11,6 +12,7 @@ public:
   // The control that a label's accelerator focuses.
   TWinControl* FocusControl() const { return focusControl_; }
   void SetFocusControl(TWinControl* control);
+  void Paint(TCanvas& canvas) override;
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
@@ -31,6 +33,7 @@ public:
   bool Cancel() const { return cancel_; }
   void SetCancel(bool value) { cancel_ = value; }
   void Click() override;
+  void Paint(TCanvas& canvas) override;
 
 private:
   int modalResult_ = mrNone;
@@ -46,6 +49,7 @@ public:
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length) { maxLength_ = length; }
+  void Paint(TCanvas& canvas) override;
 
   TNotifyEvent OnChange;
 
@@ -65,6 +69,7 @@ public:
   explicit TMemo(TComponent* owner);
   TStrings* Lines() const { return lines_.get(); }
   void SetLines(TStrings* lines);
+  void Paint(TCanvas& canvas) override;
 
   TNotifyEvent OnChange;
 
@@ -72,16 +77,29 @@ private:
   std::unique_ptr<TStrings> lines_;
 };
 
+enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+const TTypeInfo& TypeInfoOf(TPanelBevel*);
+
 class TPanel : public TCustomControl {
   PAVANE_CLASS(TPanel, TCustomControl)
 public:
   explicit TPanel(TComponent* owner);
+  TPanelBevel BevelOuter() const { return bevelOuter_; }
+  void SetBevelOuter(TPanelBevel bevel);
+  TPanelBevel BevelInner() const { return bevelInner_; }
+  void SetBevelInner(TPanelBevel bevel);
+  void Paint(TCanvas& canvas) override;
+
+private:
+  TPanelBevel bevelOuter_ = bvRaised;
+  TPanelBevel bevelInner_ = bvNone;
 };
 
 class TGroupBox : public TCustomControl {
   PAVANE_CLASS(TGroupBox, TCustomControl)
 public:
   explicit TGroupBox(TComponent* owner);
+  void Paint(TCanvas& canvas) override;
 };
 
 // Registers the standard control classes for creation by name.
