@@ -21,6 +21,8 @@ function(pavane_layer target)
       "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
     list(APPEND sources ${found})
   endforeach()
+  # The operating system's part is one shared library for the whole process.
+  list(FILTER sources EXCLUDE REGEX "/platform/os/")
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}")
   target_link_libraries(${target} PUBLIC pavane_options)

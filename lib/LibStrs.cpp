@@ -110,36 +110,32 @@ void ConvertArray(Variant& v, bool (*isConvertible)(const Variant&), Convert con
 bool IsWide(const Variant& v) { return v.Type() == varOleStr; }
 bool IsText(const Variant& v) { return v.IsString(); }
 
+// Converts the texts of a scalar or an array; a failure is logged with the caller's mark and
+// the unconverted copy is returned.
+template <class Convert>
+Variant ConvertTexts(const Variant& v, bool (*inArrays)(const Variant&), Convert convert, const char* failureMark) {
+  if (VarIsBlank(v)) return v;
+  try {
+    Variant converted = v;
+    if (converted.IsArray()) ConvertArray(converted, inArrays, convert);
+    else if (converted.IsString()) converted = convert(converted);
+    return converted;
+  } catch (const std::exception& e) {
+    WriteAlertLog("libstrs", failureMark + AnsiString(e.what()), "D");
+  }
+  return v;
+}
+
 }  // namespace
 
 Variant VarWideToAnsiCP(const Variant& v, int codePage) {
-  Variant result = v;
-  if (VarIsBlank(v)) return result;
-  try {
-    Variant converted = v;
-    auto toAnsi = [codePage](const Variant& e) { return Variant(WideToAnsiCP(e.AsWideString(), codePage)); };
-    if (converted.IsArray()) ConvertArray(converted, IsWide, toAnsi);
-    else if (converted.IsString()) converted = toAnsi(converted);
-    return converted;
-  } catch (const std::exception& e) {
-    WriteAlertLog("libstrs", "LINE[2735] " + AnsiString(e.what()), "D");
-  }
-  return result;
+  auto toAnsi = [codePage](const Variant& e) { return Variant(WideToAnsiCP(e.AsWideString(), codePage)); };
+  return ConvertTexts(v, IsWide, toAnsi, "LINE[2735] ");
 }
 
 Variant VarAnsiToWideCP(const Variant& v, int codePage) {
-  Variant result = v;
-  if (VarIsBlank(v)) return result;
-  try {
-    Variant converted = v;
-    auto toWide = [codePage](const Variant& e) { return Variant(AnsiToWideCP(e.AsString(), codePage)); };
-    if (converted.IsArray()) ConvertArray(converted, IsText, toWide);
-    else if (converted.IsString()) converted = toWide(converted);
-    return converted;
-  } catch (const std::exception& e) {
-    WriteAlertLog("libstrs", "LINE[115] " + AnsiString(e.what()), "D");
-  }
-  return result;
+  auto toWide = [codePage](const Variant& e) { return Variant(AnsiToWideCP(e.AsString(), codePage)); };
+  return ConvertTexts(v, IsText, toWide, "LINE[115] ");
 }
 
 WideString JoinRecordFields(const AnsiString& prefix, const Variant& values) {

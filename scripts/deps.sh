@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-dev
+  libopencc-dev libopencc-data
   libfreetype-dev libfontconfig-dev libpng-dev fonts-wqy-zenhei fonts-dejavu-core
 )
 

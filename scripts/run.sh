@@ -3,4 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh" release
-exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$root/build/run/installation"
+# The outside libraries the plug-in loads by name.
+export PAVANE_LIBRARY_PATH="$root/build/release/outside"
+exec "$root/build/release/tools/pavane-env" "$root/sample/installation" "$root/build/run/installation" \
+  "$root/build/release/PAVANEC.so"

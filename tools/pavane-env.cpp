@@ -1,7 +1,7 @@
 // Shows a person what the plug-in finds in an installation: it lays out a working copy of the
 // sample installation with its registry file, reads it the way the plug-in does and prints it.
 //
-//   pavane-env <sample installation> <work folder>
+//   pavane-env <sample installation> <work folder> <plug-in file>
 
 #include <filesystem>
 #include <iostream>
@@ -10,7 +10,9 @@
 #include "environment/SqlSa.h"
 #include "environment/TillerINI.h"
 #include "lib/DateRules.h"
+#include "language/TranslatorU.h"
 #include "lib/LibStrs.h"
+#include "outside/shell/PluginLibrary.h"
 #include "platform/Files.h"
 #include "platform/Format.h"
 
@@ -83,11 +85,38 @@ void ShowDates() {
             << "  end of next month " << ShiftYmd(ymd, 1, "1", "2", 0) << "\n";
 }
 
+// The interface texts as a BIG5 user sees them, through the GB/BIG5 library.
+void ShowTranslation() {
+  TTranslator translator;
+  std::cout << "GB to BIG5       (Kvlanguage)\n";
+  for (const char* text : {"个人资料", "选择工厂编号", "确定"}) {
+    const AnsiString big5 = translator.GbToBig5(GbText(text));
+    std::cout << "  " << text << " -> " << AnsiToUtf8(big5, 950) << "  (back: " << Show(translator.Big5ToGb(big5))
+              << ")\n";
+  }
+}
+
+// What the shell sees of the plug-in today: a controller that answers every operation.
+void ShowPlugin(const AnsiString& path) {
+  TPluginLibrary plugin(path);
+  auto controller = plugin.GetController();
+  std::cout << "Plug-in         " << path << "\n"
+            << "  controller        " << controller->ClassName() << ", form gone: "
+            << (controller->IsFormGone() ? "yes" : "no") << "\n";
+  try {
+    controller->CreateForm(VarArrayOf({"u01", "c01", "erpdb"}));
+    std::cout << "  CreateForm        a form was created\n";
+  } catch (const Exception& e) {
+    AnsiString message = ReplaceAllText(e.Message, "\r", " / ", false);
+    std::cout << "  CreateForm        " << message << "\n";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: pavane-env <sample installation> <work folder>\n";
+  if (argc != 4) {
+    std::cerr << "usage: pavane-env <sample installation> <work folder> <plug-in file>\n";
     return 2;
   }
   SetACP(936);
@@ -104,7 +133,10 @@ int main(int argc, char** argv) {
     std::cout << "\nAlert log       " << (written ? "written below " : "NOT written below ") << GetInstallPath()
               << "Log/\n  " << Show(line) << "\n"
               << "Buttons         " << Show(LocalizedButtonCaption("OK")) << " " << Show(LocalizedButtonCaption("Cancel"))
-              << " " << Show(LocalizedButtonCaption("Retry")) << "\n";
+              << " " << Show(LocalizedButtonCaption("Retry")) << "\n\n";
+    ShowTranslation();
+    std::cout << "\n";
+    ShowPlugin(argv[3]);
   } catch (const std::exception& e) {
     std::cerr << "pavane-env: " << e.what() << "\n";
     return 1;

@@ -14,44 +14,35 @@ const TTypeInfo& TypeInfoOf(TExceptionEvent*) {
 
 TApplication::TApplication() = default;
 
-HWND TApplication::AllocateHandle(TWinControl* control) {
-  HWND handle = nextHandle_;
-  nextHandle_ += 4;
-  windows_[handle] = control;
-  return handle;
-}
+namespace {
 
-void TApplication::ReleaseHandle(HWND handle) {
-  windows_.erase(handle);
-  if (foreground_ == handle) foreground_ = 0;
-}
+// This module's window procedure: its handles lead to its controls.
+void DeliverToControl(void* window, TMessage& message) { static_cast<TWinControl*>(window)->WndProc(message); }
+
+}  // namespace
+
+HWND TApplication::AllocateHandle(TWinControl* control) { return CreateWindowHandle(&DeliverToControl, control); }
+
+void TApplication::ReleaseHandle(HWND handle) { DestroyWindowHandle(handle); }
 
 TWinControl* TApplication::FindControl(HWND handle) const {
-  auto it = windows_.find(handle);
-  return it == windows_.end() ? nullptr : it->second;
+  return static_cast<TWinControl*>(WindowObject(handle, &DeliverToControl));
 }
 
 LRESULT TApplication::SendMessage(HWND handle, unsigned msg, WPARAM wParam, LPARAM lParam) {
-  TWinControl* control = FindControl(handle);
-  return control ? control->Perform(msg, wParam, lParam) : 0;
+  return ::SendMessage(handle, msg, wParam, lParam);
 }
 
 bool TApplication::PostMessage(HWND handle, unsigned msg, WPARAM wParam, LPARAM lParam) {
-  if (!FindControl(handle)) return false;
-  queue_.push_back({handle, TMessage{msg, wParam, lParam, 0}});
-  return true;
+  return ::PostMessage(handle, msg, wParam, lParam);
 }
 
 void TApplication::ProcessMessages() {
-  while (!queue_.empty()) {
-    TQueued next = queue_.front();
-    queue_.pop_front();
-    TWinControl* control = FindControl(next.Handle);
-    if (!control) continue;
+  for (TQueuedMessage next; PeekMessage(next);) {
     try {
-      control->WndProc(next.Message);
+      DispatchMessage(next);
     } catch (const std::exception& e) {
-      HandleException(control, e);
+      HandleException(FindControl(next.Handle), e);
     }
   }
 }
@@ -65,10 +56,6 @@ void TApplication::HandleException(TObject* sender, const std::exception& e) {
 
 int TApplication::MessageBox(const AnsiString& text, const AnsiString& caption, int flags) {
   return ShowMessageBox(text, caption, flags);
-}
-
-void TApplication::SetForegroundWindow(HWND handle) {
-  if (FindControl(handle)) foreground_ = handle;
 }
 
 TScreen::TScreen()

@@ -1,10 +1,9 @@
 #pragma once
-// The application (window handles, the message queue, hint settings, exception handling, the
-// responder of headless modal runs) and the screen (forms, active form and control, fonts).
+// The application (this module's windows on the process's window system, its message loop, hint
+// settings, exception handling, the responder of headless modal runs) and the screen (forms,
+// active form and control, fonts).
 
-#include <deque>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/controls/Forms.h"
@@ -21,17 +20,19 @@ public:
   // Handles: numbers, unique for the life of the process.
   HWND AllocateHandle(TWinControl* control);
   void ReleaseHandle(HWND handle);
-  // The control of a handle, nullptr when the window is gone.
+  // The control of one of this module's handles; nullptr for a window that is gone or belongs
+  // to another module.
   TWinControl* FindControl(HWND handle) const;
 
-  // Synchronous delivery; 0 for a handle without window.
+  // Synchronous delivery to any window of the process; 0 for a handle without window.
   LRESULT SendMessage(HWND handle, unsigned msg, WPARAM wParam, LPARAM lParam);
   // Queued delivery; false for a handle without window. Messages of windows that are gone by
   // the time they come up are dropped.
   bool PostMessage(HWND handle, unsigned msg, WPARAM wParam, LPARAM lParam);
-  // Delivers queued messages until the queue is empty; failures go to HandleException.
+  // Delivers the process's queued messages, to whichever module's windows, until the queue is
+  // empty; failures go to HandleException.
   void ProcessMessages();
-  bool HasPendingMessages() const { return !queue_.empty(); }
+  bool HasPendingMessages() const { return HasQueuedMessages(); }
 
   void Terminate() { terminated_ = true; }
   bool Terminated() const { return terminated_; }
@@ -41,8 +42,9 @@ public:
   const AnsiString& LastExceptionMessage() const { return lastException_; }
   TExceptionEvent OnException;
 
-  // Answers modal windows in a headless run: it gets the window and sets a modal result,
-  // closes it or clicks one of its buttons. Unset: a modal run raises EModalNotAnswered.
+  // Answers this module's modal windows in a headless run: it gets the window and sets a modal
+  // result, closes it or clicks one of its buttons. Unset: the process's WindowResponder gets
+  // the window's handle; without either a modal run raises EModalNotAnswered.
   std::function<void(TCustomForm&)> ModalResponder;
 
   // The plain message box: a modal dialog with the caption and the buttons and icon the flags
@@ -51,8 +53,8 @@ public:
   // The caption of custom message dialogs.
   AnsiString Title = "Pavane";
 
-  HWND ForegroundWindow() const { return foreground_; }
-  void SetForegroundWindow(HWND handle);
+  HWND ForegroundWindow() const { return GetForegroundWindow(); }
+  void SetForegroundWindow(HWND handle) { ::SetForegroundWindow(handle); }
 
   bool ShowHint = true;
   int HintPause = 500;
@@ -61,14 +63,6 @@ public:
   TColor HintColor = clInfoBk;
 
 private:
-  std::unordered_map<HWND, TWinControl*> windows_;
-  struct TQueued {
-    HWND Handle;
-    TMessage Message;
-  };
-  std::deque<TQueued> queue_;
-  HWND nextHandle_ = 0x10000;
-  HWND foreground_ = 0;
   bool terminated_ = false;
   AnsiString lastException_;
 };
@@ -108,7 +102,3 @@ private:
 // The process's application and screen. Never destroyed: forms may outlive static destruction.
 extern TApplication* const Application;
 extern TScreen* const Screen;
-
-// The platform calls, for code that holds handles.
-inline LRESULT SendMessage(HWND h, unsigned msg, WPARAM w, LPARAM l) { return Application->SendMessage(h, msg, w, l); }
-inline bool PostMessage(HWND h, unsigned msg, WPARAM w, LPARAM l) { return Application->PostMessage(h, msg, w, l); }

@@ -240,10 +240,12 @@ int TCustomForm::ShowModal() {
         if (modalResult_ != mrNone) break;
         continue;
       }
-      if (!Application->ModalResponder || answers == MaxModalAnswers)
+      const TWindowResponder& person = WindowResponder();
+      if ((!Application->ModalResponder && !person) || answers == MaxModalAnswers)
         throw EModalNotAnswered("The modal window " + Name() + " (" + ClassName() + ") was not answered");
       ++answers;
-      Application->ModalResponder(*this);
+      if (Application->ModalResponder) Application->ModalResponder(*this);
+      else person(Handle());
     }
   } catch (...) {
     modal_ = false;

@@ -6,19 +6,9 @@
 
 #include "platform/classes/Set.h"
 #include "platform/classes/TypeInfo.h"
+#include "platform/os/Windows.h"
 
-using HWND = std::uintptr_t;
-using WPARAM = std::uintptr_t;
-using LPARAM = std::intptr_t;
-using LRESULT = std::intptr_t;
 using WORD = std::uint16_t;
-
-struct TMessage {
-  unsigned Msg = 0;
-  WPARAM WParam = 0;
-  LPARAM LParam = 0;
-  LRESULT Result = 0;
-};
 
 inline constexpr unsigned WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_CLOSE = 0x0010, WM_KEYDOWN = 0x0100,
                           WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201,

@@ -159,6 +159,8 @@ public:
   ~TFontLibrary() {
     faces_.clear();
     FT_Done_FreeType(library_);
+    // Fontconfig keeps its configuration until told to let it go.
+    FcFini();
   }
   TFontLibrary(const TFontLibrary&) = delete;
   TFontLibrary& operator=(const TFontLibrary&) = delete;

@@ -1,7 +1,7 @@
 // The condition form of the test plug-in: a report plug-in whose form class is this one. The
 // fifth start-up parameter tells it how to behave: "fail" (start-up false), "throw" (start-up
-// raises), "answer" (a modal run is answered OK), "user-close" (the user closes it in a modal
-// run); it frees itself on close, as a condition form does.
+// raises), "answer" (its own OK answers a modal run); it frees itself on close, as a condition
+// form does.
 
 #include "forms/BaseGene.h"
 #include "platform/classes/ClassDecl.h"
@@ -29,7 +29,6 @@ public:
     AnsiString mode = VarToStr(param[4]);
     if (mode == "throw") throw Exception("start-up failed");
     if (mode == "answer") Application->ModalResponder = [](TCustomForm& f) { f.SetModalResult(mrOk); };
-    if (mode == "user-close") Application->ModalResponder = [](TCustomForm& f) { f.Close(); };
     return mode != "fail";
   }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "outside/shell/PluginLibrary.h"
+#include "platform/controls/Application.h"
 
 namespace {
 
@@ -117,8 +118,11 @@ TEST_F(Shell, ShowHideModalAndFreeWithNotificationsInOrder) {
 
 TEST_F(Shell, UserCloseOfTheModalWindowFreesTheForm) {
   auto c = Controller(WithForm());
-  ASSERT_EQ(c->CreateForm(StartParams("user-close")), 0);
+  ASSERT_EQ(c->CreateForm(StartParams("stay")), 0);
+  // The person closes the window the plug-in runs modally; the plug-in's loop serves it.
+  SetWindowResponder([](HWND window) { PostMessage(window, WM_CLOSE, 0, 0); });
   EXPECT_EQ(c->ShowFormModal().AsInteger(), 2);
+  SetWindowResponder(nullptr);
   EXPECT_EQ(events.Codes, (std::vector<int>{256, 272, 288, 304}));
   EXPECT_TRUE(c->IsFormGone());
   Variant results;
@@ -127,6 +131,32 @@ TEST_F(Shell, UserCloseOfTheModalWindowFreesTheForm) {
   // A later CreateForm makes a fresh form.
   EXPECT_EQ(c->CreateForm(StartParams("answer")), 0);
   EXPECT_FALSE(c->IsFormGone());
+}
+
+TEST_F(Shell, UserCloseOfAShownWindowIsServedByTheShellsLoop) {
+  auto c = Controller(WithForm());
+  ASSERT_EQ(c->CreateForm(StartParams("stay")), 0);
+  c->SetFormVisible(1);
+  // The close box posts WM_CLOSE; the shell's own message loop delivers it to the plug-in's form.
+  ASSERT_TRUE(PostMessage(c->GetFormHandle(), WM_CLOSE, 0, 0));
+  Application->ProcessMessages();
+  // Freed on close without being hidden first: no 288.
+  EXPECT_EQ(events.Codes, (std::vector<int>{256, 272, 304}));
+  EXPECT_TRUE(c->IsFormGone());
+  EXPECT_EQ(c->ResultValue.AsString(), "J0042");
+}
+
+TEST_F(Shell, AModalWindowNobodyAnswersFailsWithItsName) {
+  auto c = Controller(WithForm());
+  ASSERT_EQ(c->CreateForm(StartParams("stay")), 0);
+  try {
+    c->ShowFormModal();
+    FAIL();
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "The modal window frmShellTest (TfrmShellTest) was not answered");
+  }
+  EXPECT_FALSE(c->IsFormGone());
+  EXPECT_EQ(c->GetFormVisible(), 0);
 }
 
 TEST_F(Shell, StartUpThatFailsKeepsTheFormUntilFreed) {
