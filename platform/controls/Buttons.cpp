@@ -156,7 +156,7 @@ void TBitBtn::SetNumGlyphs(int count) {
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
   kind_ = kind;
-  if (kind == bkCustom || IsLoading()) return;
+  if (kind == bkCustom) return;
   struct TKindLook {
     const char* Caption;
     int Result;
@@ -166,7 +166,8 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
                                     {"&Close", mrNone},  {"Abort", mrAbort}, {"&Retry", mrRetry},
                                     {"&Ignore", mrIgnore}, {"&All", mrAll}};
   const TKindLook& look = looks[kind];
-  SetCaption(look.Caption);
+  // A stored caption comes with the description; the kind's caption only fills an empty one.
+  if (!IsLoading() || Caption().empty()) SetCaption(look.Caption);
   SetModalResult(look.Result);
   if (kind == bkOK || kind == bkYes) SetDefault(true);
   if (kind == bkCancel || kind == bkNo) SetCancel(true);

@@ -378,6 +378,7 @@ const TClassInfo& TAnimate::StaticClass() {
 
 TAnimate::TAnimate(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 100, 80);
+  SetColor(clBtnFace);
   setCaptionFromName_ = false;
 }
 

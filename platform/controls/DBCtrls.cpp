@@ -27,6 +27,7 @@ const TClassInfo& TDBNavigator::StaticClass() {
 
 TDBNavigator::TDBNavigator(TComponent* owner) : TCustomControl(owner), hints_(std::make_unique<TStrings>()) {
   SetBounds(0, 0, 240, 25);
+  SetColor(clBtnFace);
   setCaptionFromName_ = false;
 }
 

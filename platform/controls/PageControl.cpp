@@ -112,6 +112,7 @@ const TClassInfo& TPageControl::StaticClass() {
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 289, 193);
+  SetColor(clBtnFace);
   SetTabStop(true);
   setCaptionFromName_ = false;
 }

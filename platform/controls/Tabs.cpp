@@ -17,6 +17,7 @@ const TClassInfo& TTabSet::StaticClass() {
 
 TTabSet::TTabSet(TComponent* owner) : TCustomControl(owner), tabs_(std::make_unique<TStrings>()) {
   SetBounds(0, 0, 185, 21);
+  SetColor(clBtnFace);
   setCaptionFromName_ = false;
   tabs_->OnChange = [this] {
     if (tabIndex_ >= tabs_->Count()) tabIndex_ = tabs_->Count() - 1;
