@@ -14,6 +14,8 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/Spin.h"
 #include "platform/controls/Tabs.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 const TClassInfo& TLabel::StaticClass() {
   static const TClassInfo info = DescribeClass<TLabel>(
@@ -32,6 +34,26 @@ TLabel::TLabel(TComponent* owner) : TGraphicControl(owner) {
 void TLabel::SetFocusControl(TWinControl* control) {
   focusControl_ = control;
   if (control) control->FreeNotification(this);
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  AdjustBounds();
+}
+
+void TLabel::Loaded() {
+  TGraphicControl::Loaded();
+  AdjustBounds();
+}
+
+void TLabel::AdjustBounds() {
+  if (!autoSize_ || IsLoading()) return;
+  TBitmap measure(1, 1);
+  TCanvas& canvas = *measure.Canvas();
+  canvas.SetFont(Font());
+  TRect extent = Bounds(0, 0, 0, 0);
+  canvas.DrawText(Caption(), extent, DT_CALCRECT | DT_LEFT | (showAccelChar_ ? 0u : DT_NOPREFIX));
+  SetBounds(Left(), Top(), extent.Width(), extent.Height());
 }
 
 void TLabel::WndProc(TMessage& message) {

@@ -15,7 +15,7 @@ public:
   void Paint(TCanvas& canvas) override;
   // The label's size follows its caption (measured when it is painted).
   bool AutoSize() const { return autoSize_; }
-  void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+  void SetAutoSize(bool autoSize);
   // "&" in the caption marks the accelerator; off, "&" is shown as it is.
   bool ShowAccelChar() const { return showAccelChar_; }
   void SetShowAccelChar(bool show) { showAccelChar_ = show; }
@@ -23,8 +23,13 @@ public:
 
 protected:
   void Notification(TComponent* component, TOperation operation) override;
+  void TextChanged() override { AdjustBounds(); }
+  void Loaded() override;
 
 private:
+  // With AutoSize, the size of the caption in the label's font.
+  void AdjustBounds();
+
   TWinControl* focusControl_ = nullptr;
   bool autoSize_ = true;
   bool showAccelChar_ = true;

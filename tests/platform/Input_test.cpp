@@ -129,3 +129,18 @@ TEST_F(Input, DisabledButtonsTakeNeitherClicksNorKeys) {
   EXPECT_TRUE(log->Lines.empty());
   EXPECT_EQ(form->FocusedControl(), first);
 }
+
+TEST_F(ControlTest, AutoSizeLabelsFollowTheirCaption) {
+  auto* label = Add<TLabel>("lblName", 10, 10, 200, 40);
+  label->SetCaption("&Name");
+  int width = label->Width();
+  EXPECT_GT(width, 10);
+  EXPECT_LT(width, 60);
+  label->SetCaption("&Name of the scheme");
+  EXPECT_GT(label->Width(), width);
+  EXPECT_EQ(label->Left(), 10);
+  label->SetAutoSize(false);
+  label->SetBounds(10, 10, 300, 40);
+  label->SetCaption("x");
+  EXPECT_EQ(label->Width(), 300);
+}
