@@ -102,9 +102,9 @@ void TPageControl::Paint(TCanvas& canvas) {
     // The active tab stands out: two pixels taller and wider, joined to the page.
     TRect r = Bounds(place.Left, place.Top, place.Width, place.Height);
     if (active) r = {r.Left - 2, r.Top - 2, r.Right + 2, r.Bottom + 1};
-    if (OnDrawTab) {
+    if (ownerDraw_ || OnDrawTab) {
       TCanvas::TStateSaver saved(canvas);
-      OnDrawTab(this, i, r, active);
+      DrawTab(i, r, active);
       continue;
     }
     FillWith(canvas, r, clBtnFace);

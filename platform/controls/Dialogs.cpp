@@ -71,7 +71,6 @@ const TClassInfo& TMessageForm::StaticClass() {
 TMessageForm::TMessageForm(TComponent* owner) : TForm(owner) {
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetKeyPreview(true);
 }
 
 TButton* TMessageForm::FindButton(std::string_view name) const {

@@ -12,6 +12,8 @@ bool Contains(const TControl& c, int x, int y) {
 // The character a key makes, 0 for keys without one.
 char KeyChar(WORD key, TShiftState shift) {
   if (key == VK_RETURN || key == VK_ESCAPE || key == VK_BACK || key == VK_SPACE) return static_cast<char>(key);
+  // Ctrl with a letter makes the control character (Ctrl+A is 1), which edits do not take.
+  if (key >= 'A' && key <= 'Z' && shift.Contains(ssCtrl)) return static_cast<char>(key - 'A' + 1);
   if (key >= 'A' && key <= 'Z') return static_cast<char>(shift.Contains(ssShift) ? key : key - 'A' + 'a');
   if (key >= '0' && key <= '9') return static_cast<char>(key);
   return 0;

@@ -58,7 +58,7 @@ class TPageControl : public TWinControl {
 public:
   explicit TPageControl(TComponent* owner);
   ~TPageControl() override;
-  // The tabs, each by OnDrawTab when it has a handler (which draws on Canvas), and the frame.
+  // The frame and the tabs; owner-drawn tabs through DrawTab.
   void Paint(TCanvas& canvas) override;
   // The canvas being painted, for OnDrawTab; nullptr outside painting.
   TCanvas* Canvas() const { return canvas_; }
@@ -108,6 +108,8 @@ protected:
   void WndProc(TMessage& message) override;
   void Resized() override;
   void Notification(TComponent* component, TOperation operation) override;
+  // An owner-drawn tab (OwnerDraw, or an OnDrawTab handler): the handler draws it on Canvas.
+  virtual void DrawTab(int tabIndex, const TRect& rect, bool active) { OnDrawTab(this, tabIndex, rect, active); }
 
 private:
   friend class TTabSheet;

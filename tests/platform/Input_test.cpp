@@ -80,6 +80,7 @@ TEST_F(Input, TabAndShiftTabFollowTheTabOrder) {
 
 TEST_F(Input, TypedTextGoesToTheFocusedEdit) {
   TypeText(*form, "abc\b");
+  PressKey(*form, 'C', TShiftState{ssCtrl});
   PressKey(*form, VK_TAB);
   TypeText(*form, "xy");
   EXPECT_EQ(first->Text(), "ab");
