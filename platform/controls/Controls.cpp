@@ -112,6 +112,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   Invalidate();
   if (parent_) parent_->Invalidate();
   if (resized) Resized();
+  if (align_ != alNone && parent_) parent_->AlignControls(this);
+  if (auto* container = dynamic_cast<TWinControl*>(this); container && resized) container->AlignControls();
+}
+
+void TControl::SetAlign(TAlign align) {
+  if (align == align_) return;
+  align_ = align;
+  if (parent_) parent_->AlignControls(this);
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {
@@ -130,6 +138,7 @@ void TControl::SetVisible(bool visible) {
   Invalidate();
   if (parent_) parent_->Invalidate();
   VisibleChanged();
+  if (align_ != alNone && parent_) parent_->AlignControls(this);
 }
 
 void TControl::SetEnabled(bool enabled) {
@@ -329,6 +338,7 @@ void TWinControl::InsertControl(TControl* control) {
   Invalidate();
   control->ParentFontChanged();
   control->ParentColorChanged();
+  if (control->Align() != alNone) AlignControls(control);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -337,6 +347,57 @@ void TWinControl::RemoveControl(TControl* control) {
   if (auto* win = dynamic_cast<TWinControl*>(control)) std::erase(tabList_, win);
   control->parent_ = nullptr;
   Invalidate();
+  if (control->Align() != alNone) AlignControls();
+}
+
+void TWinControl::AlignControls(const TControl* changed) {
+  if (aligning_ || IsLoading() || IsDestroying()) return;
+  aligning_ = true;
+  TRect area = Bounds(0, 0, ClientWidth(), ClientHeight());
+  for (TAlign edge : {alTop, alBottom, alLeft, alRight, alClient}) {
+    std::vector<TControl*> placed;
+    for (TControl* c : controls_)
+      if (c->Align() == edge && c->Visible()) placed.push_back(c);
+    // Nearest the edge first; ties keep the order of creation.
+    auto distance = [edge](const TControl* c) {
+      switch (edge) {
+        case alTop: return c->Top();
+        case alBottom: return -(c->Top() + c->Height());
+        case alLeft: return c->Left();
+        case alRight: return -(c->Left() + c->Width());
+        default: return 0;
+      }
+    };
+    std::stable_sort(placed.begin(), placed.end(), [&](const TControl* a, const TControl* b) {
+      if (distance(a) != distance(b)) return distance(a) < distance(b);
+      return a == changed && b != changed;
+    });
+    for (TControl* c : placed) {
+      int width = std::max(area.Right - area.Left, 0), height = std::max(area.Bottom - area.Top, 0);
+      switch (edge) {
+        case alTop:
+          c->SetBounds(area.Left, area.Top, width, c->Height());
+          area.Top += c->Height();
+          break;
+        case alBottom:
+          c->SetBounds(area.Left, area.Bottom - c->Height(), width, c->Height());
+          area.Bottom -= c->Height();
+          break;
+        case alLeft:
+          c->SetBounds(area.Left, area.Top, c->Width(), height);
+          area.Left += c->Width();
+          break;
+        case alRight:
+          c->SetBounds(area.Right - c->Width(), area.Top, c->Width(), height);
+          area.Right -= c->Width();
+          break;
+        default:
+          c->SetBounds(area.Left, area.Top, width, height);
+          break;
+      }
+    }
+  }
+  aligning_ = false;
 }
 
 int TWinControl::TabOrder() const {
@@ -366,6 +427,7 @@ void TWinControl::Loaded() {
     return key(a) < key(b);
   });
   if (loadedTabOrder_ >= 0 && Parent() && !Parent()->IsLoading()) SetTabOrder(loadedTabOrder_);
+  AlignControls();
 }
 
 bool TWinControl::CanFocus() const {

@@ -60,7 +60,8 @@ public:
   void SetHeight(int v) { SetBounds(left_, top_, width_, v); }
   virtual void SetBounds(int left, int top, int width, int height);
   TAlign Align() const { return align_; }
-  void SetAlign(TAlign align) { align_ = align; }
+  // An aligned control is placed by its parent (TWinControl::AlignControls).
+  void SetAlign(TAlign align);
 
   bool Visible() const { return visible_; }
   virtual void SetVisible(bool visible);
@@ -200,6 +201,11 @@ public:
 
   void WndProc(TMessage& message) override;
   void Loaded() override;
+  // Places the visible children whose Align is set: those at the top, bottom, left and right
+  // edges in that order (each edge's controls by their position), then one filling the rest of
+  // the client area. The control whose change asks for it wins a tie of positions. Not while the
+  // control is being read; Loaded does it then.
+  void AlignControls(const TControl* changed = nullptr);
   // A click gives this control the focus (edits, buttons, lists; not panels).
   virtual bool FocusOnClick() const { return false; }
   // Typed characters are the control's own; otherwise a character that the control leaves is
@@ -232,6 +238,7 @@ private:
   HWND handle_ = 0;
   bool tabStop_ = false;
   int loadedTabOrder_ = -1;
+  bool aligning_ = false;
 };
 
 class TGraphicControl : public TControl {
