@@ -12,5 +12,10 @@ esac
 
 "$root/scripts/deps.sh"
 dir="$root/build/$config"
+# A compiler cache, when the machine has one, makes rebuilds of several checkouts cheap.
+if command -v ccache >/dev/null; then
+  flags+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+fi
 cmake -S "$root" -B "$dir" -G Ninja -DPAVANE_WERROR=ON "${flags[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)"
