@@ -116,13 +116,9 @@ void TToolButton::Notification(TComponent* component, TOperation operation) {
 
 bool TToolButton::CheckMenuDropdown() {
   if (!dropdownMenu_) return false;
-  int x = 0, y = Height();
-  for (const TControl* c = this; c; c = c->Parent()) {
-    x += c->Left();
-    y += c->Top();
-  }
+  TPoint screen = ScreenPoint({0, Height()});
   dropdownMenu_->SetPopupComponent(this);
-  dropdownMenu_->Popup(x, y);
+  dropdownMenu_->Popup(screen.X, screen.Y);
   return true;
 }
 

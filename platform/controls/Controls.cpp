@@ -247,18 +247,28 @@ void TControl::WndProc(TMessage& message) {
       return;
     case WM_RBUTTONUP:
       if (enabled_ && popupMenu_ && popupMenu_->AutoPopup()) {
-        int screenX = x, screenY = y;
-        for (const TControl* c = this; c; c = c->parent_) {
-          screenX += c->left_;
-          screenY += c->top_;
-        }
+        TPoint screen = ScreenPoint({x, y});
         popupMenu_->SetPopupComponent(this);
-        popupMenu_->Popup(screenX, screenY);
+        popupMenu_->Popup(screen.X, screen.Y);
       }
       return;
     default:
       return;
   }
+}
+
+TPoint TControl::ScreenPoint(TPoint point) const {
+  if (!parent_) {
+    TRect client = ClientBounds();
+    point = {point.X + client.Left, point.Y + client.Top};
+  }
+  for (const TControl* c = this; c; c = c->parent_) {
+    point = {point.X + c->left_, point.Y + c->top_};
+    if (!c->parent_) break;
+    TRect client = c->parent_->ClientBounds();
+    point = {point.X + client.Left, point.Y + client.Top};
+  }
+  return point;
 }
 
 TCustomForm* TControl::ParentForm() const {

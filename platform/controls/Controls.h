@@ -106,6 +106,9 @@ public:
   virtual void WndProc(TMessage& message);
   // The form the control is on (the top of its parent chain when that is a form).
   TCustomForm* ParentForm() const;
+  // A point of the control (of a form: of its client area, where its mouse messages are) on the
+  // screen, where pop-up menus are shown.
+  TPoint ScreenPoint(TPoint point) const;
 
   virtual void Click();
 

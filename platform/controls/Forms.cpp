@@ -2,6 +2,7 @@
 
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Menus.h"
 #include "platform/streaming/FormReader.h"
 
 namespace {
@@ -60,6 +61,7 @@ const TClassInfo& TCustomForm::StaticClass() {
        Prop("BorderStyle", &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle),
        Prop("BorderIcons", &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons),
        Prop("Position", &TCustomForm::Position, &TCustomForm::SetPosition),
+       Prop("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
        Prop("ModalResult", &TCustomForm::ModalResult, &TCustomForm::SetModalResult),
        Prop<TCustomForm>("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth),
        Prop<TCustomForm>("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight),
@@ -261,6 +263,23 @@ int TCustomForm::ShowModal() {
 }
 
 void TCustomForm::SetWindowState(TWindowState state) { windowState_ = state; }
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (menu == menu_) return;
+  int clientHeight = ClientHeight();
+  menu_ = menu;
+  if (menu) menu->FreeNotification(this);
+  // A description stores the client size the designer saw with the bar; later the window keeps
+  // its size and the bar takes its height from the client area.
+  if (IsLoading()) SetClientHeight(clientHeight);
+  Invalidate();
+  AlignControls();
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == menu_) menu_ = nullptr;
+}
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {

@@ -31,6 +31,8 @@ public:
   AnsiString ClassName() const override { return "EModalNotAnswered"; }
 };
 
+class TMainMenu;
+
 class TCustomForm : public TWinControl {
   PAVANE_CLASS(TCustomForm, TWinControl)
 public:
@@ -69,8 +71,14 @@ public:
   void SetBorderIcons(TBorderIcons icons) { borderIcons_ = icons; }
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
+  // The main menu shown as the bar under the caption; the client area starts below it.
+  TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
+  // The menu bar in the form's coordinates, empty when the form shows none.
+  TRect MenuBarBounds() const;
 
   void WndProc(TMessage& message) override;
+  void Notification(TComponent* component, TOperation operation) override;
 
   // The frame with its caption bar; the client area lies inside it.
   void Paint(TCanvas& canvas) override;
@@ -118,6 +126,7 @@ private:
   TFormBorderStyle borderStyle_ = bsSizeable;
   TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
   TPosition position_ = poDesigned;
+  TMainMenu* menu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -1,6 +1,7 @@
-// The form's frame: border, caption bar and client area in the classic look.
+// The form's frame: border, caption bar, menu bar and client area in the classic look.
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/MenusPaint.h"
 #include "platform/graphics/ClassicLook.h"
 
 namespace {
@@ -18,17 +19,35 @@ TFormFrameStyle FrameStyle(const TCustomForm& form) {
   return style;
 }
 
+TRect FrameMargins(const TCustomForm& form) {
+  return form.BorderStyle() == bsNone ? TRect{} : FormClientMargins(FrameStyle(form));
+}
+
+bool ShowsMenuBar(const TCustomForm& form) {
+  if (!form.Menu()) return false;
+  TMenuItem& top = *form.Menu()->Items();
+  for (int i = 0; i < top.Count(); ++i)
+    if (top.Items(i)->Visible()) return true;
+  return false;
+}
+
 }  // namespace
 
 void TCustomForm::Paint(TCanvas& canvas) {
-  if (BorderStyle() == bsNone) return;
-  DrawFormFrame(canvas, Bounds(0, 0, Width(), Height()), Caption(), FrameStyle(*this), Color());
+  if (BorderStyle() != bsNone) DrawFormFrame(canvas, Bounds(0, 0, Width(), Height()), Caption(), FrameStyle(*this), Color());
+  PaintMenuBar(canvas, *this);
+}
+
+TRect TCustomForm::MenuBarBounds() const {
+  if (!ShowsMenuBar(*this)) return {};
+  TRect m = FrameMargins(*this);
+  return {m.Left, m.Top, std::max(m.Left, Width() - m.Right), m.Top + MenuBarHeight};
 }
 
 TRect TCustomForm::ClientBounds() const {
-  if (BorderStyle() == bsNone) return Bounds(0, 0, Width(), Height());
-  TRect m = FormClientMargins(FrameStyle(*this));
-  return {m.Left, m.Top, std::max(m.Left, Width() - m.Right), std::max(m.Top, Height() - m.Bottom)};
+  TRect m = FrameMargins(*this);
+  int top = m.Top + (ShowsMenuBar(*this) ? MenuBarHeight : 0);
+  return {m.Left, top, std::max(m.Left, Width() - m.Right), std::max(top, Height() - m.Bottom)};
 }
 
 void TCustomForm::SetClientWidth(int width) {

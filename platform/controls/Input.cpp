@@ -2,6 +2,7 @@
 
 #include "platform/controls/Application.h"
 #include "platform/controls/Menus.h"
+#include "platform/controls/MenusPaint.h"
 
 namespace {
 
@@ -40,6 +41,12 @@ void SendMouse(TCustomForm& form, int x, int y, unsigned down, unsigned up, TShi
   LPARAM point = MakePointParam(lx, ly);
   target->Perform(down, shift.Bits(), point);
   if (Application->FindControl(window)) target->Perform(up, shift.Bits(), point);
+}
+
+// The menu bar lies above the client area, the open menus over it.
+bool MenusTakeClick(TCustomForm& form, int x, int y) {
+  TRect client = form.ClientBounds();
+  return MenuClick(form, {x + client.Left, y + client.Top});
 }
 
 }  // namespace
@@ -85,11 +92,13 @@ void ControlOrigin(const TControl& control, int& x, int& y) {
 }
 
 void Click(TCustomForm& form, int x, int y, TShiftState shift) {
+  if (MenusTakeClick(form, x, y)) return;
   SendMouse(form, x, y, WM_LBUTTONDOWN, WM_LBUTTONUP, shift);
 }
 
 void DoubleClick(TCustomForm& form, int x, int y) {
-  Click(form, x, y);
+  if (MenusTakeClick(form, x, y)) return;
+  SendMouse(form, x, y, WM_LBUTTONDOWN, WM_LBUTTONUP, TShiftState{});
   SendMouse(form, x, y, WM_LBUTTONDBLCLK, WM_LBUTTONUP, TShiftState{});
 }
 

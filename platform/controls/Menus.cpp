@@ -26,8 +26,31 @@ void MoveHighlight(TMenuItem& open, int step) {
   }
 }
 
-// Chooses an item: one with children opens as a sub-menu, any other closes the menus and clicks.
-void Choose(TMenuItem& item) {
+AnsiString KeyName(int key) {
+  static const std::pair<int, const char*> names[] = {
+      {VK_BACK, "BkSp"}, {VK_TAB, "Tab"},     {VK_ESCAPE, "Esc"}, {VK_RETURN, "Enter"}, {VK_SPACE, "Space"},
+      {VK_PRIOR, "PgUp"}, {VK_NEXT, "PgDn"},  {VK_END, "End"},    {VK_HOME, "Home"},    {VK_LEFT, "Left"},
+      {VK_UP, "Up"},      {VK_RIGHT, "Right"}, {VK_DOWN, "Down"}, {VK_INSERT, "Ins"},   {VK_DELETE, "Del"}};
+  if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return AnsiString(1, static_cast<char>(key));
+  if (key >= VK_F1 && key < VK_F1 + 12) return "F" + IntToStr(key - VK_F1 + 1);
+  for (const auto& [code, name] : names)
+    if (code == key) return name;
+  return {};
+}
+
+}  // namespace
+
+AnsiString ShortCutToText(int shortCut) {
+  AnsiString key = KeyName(shortCut & 0xFF);
+  if (key.empty()) return {};
+  AnsiString text;
+  if (shortCut & scShift) text += "Shift+";
+  if (shortCut & scCtrl) text += "Ctrl+";
+  if (shortCut & scAlt) text += "Alt+";
+  return text + key;
+}
+
+void ChooseMenuItem(TMenuItem& item) {
   if (!Selectable(item)) return;
   if (item.Count() > 0) {
     OpenMenuOf(item);
@@ -36,8 +59,6 @@ void Choose(TMenuItem& item) {
   CloseMenus();
   item.Click();
 }
-
-}  // namespace
 
 const TClassInfo& TMenuItem::StaticClass() {
   static const TClassInfo info = DescribeClass<TMenuItem>(
@@ -168,7 +189,7 @@ void MenuKey(TMenuItem& open, WORD key, TShiftState) {
     case VK_RETURN:
     case VK_RIGHT:
       if (highlight >= 0 && highlight < open.Count() && (key == VK_RETURN || open.Items(highlight)->Count() > 0))
-        Choose(*open.Items(highlight));
+        ChooseMenuItem(*open.Items(highlight));
       return;
     case VK_LEFT:
     case VK_ESCAPE:
@@ -191,19 +212,22 @@ void MenuChar(TMenuItem& open, char key) {
   for (int i = 0; i < open.Count(); ++i)
     if (IsAccel(key, open.Items(i)->Caption()) && Selectable(*open.Items(i))) {
       highlight = i;
-      Choose(*open.Items(i));
+      ChooseMenuItem(*open.Items(i));
       return;
     }
 }
 
 bool AltMenuKey(TCustomForm& form, char key) {
-  for (int i = 0; i < form.ComponentCount(); ++i) {
-    auto* menu = dynamic_cast<TMainMenu*>(form.Components(i));
-    if (!menu) continue;
+  // The form's menu, else any main menu the form owns.
+  std::vector<TMainMenu*> menus;
+  if (form.Menu()) menus.push_back(form.Menu());
+  for (int i = 0; i < form.ComponentCount(); ++i)
+    if (auto* menu = dynamic_cast<TMainMenu*>(form.Components(i)); menu && menu != form.Menu()) menus.push_back(menu);
+  for (TMainMenu* menu : menus) {
     TMenuItem& top = *menu->Items();
     for (int j = 0; j < top.Count(); ++j)
       if (IsAccel(key, top.Items(j)->Caption()) && Selectable(*top.Items(j))) {
-        Choose(*top.Items(j));
+        ChooseMenuItem(*top.Items(j));
         return true;
       }
   }

@@ -120,12 +120,20 @@ private:
   bool autoPopup_ = true;
 };
 
+// Short cuts are a virtual key in the low byte with these shift bits.
+inline constexpr int scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000;
+// "Ctrl+S", "Shift+Ctrl+F2", "Del"; empty for no short cut or a key without a name.
+AnsiString ShortCutToText(int shortCut);
+
 // The item whose children are shown as the open menu, nullptr when no menu is open.
 TMenuItem* OpenMenu();
 // The highlighted child of the open menu, -1 when none.
 int OpenMenuHighlight();
 void OpenMenuOf(TMenuItem& item);
 void CloseMenus();
+// What choosing an item does: one with sub-items opens them, any other closes the menus and
+// clicks; a disabled, invisible or separator item does nothing.
+void ChooseMenuItem(TMenuItem& item);
 // The keys and characters of the open menu.
 void MenuKey(TMenuItem& open, WORD key, TShiftState shift);
 void MenuChar(TMenuItem& open, char key);

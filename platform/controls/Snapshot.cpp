@@ -1,6 +1,7 @@
 #include "platform/controls/Snapshot.h"
 
 #include "platform/controls/Forms.h"
+#include "platform/controls/MenusPaint.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Png.h"
 #include "platform/streaming/FormReader.h"
@@ -24,6 +25,19 @@ void RenderControl(TControl& control, TBitmap& bitmap) {
   canvas.SetOrigin({});
   canvas.ResetClip();
   control.PaintTo(canvas, 0, 0);
+  if (auto* form = dynamic_cast<TCustomForm*>(&control)) PaintOpenMenus(canvas, *form);
+}
+
+void RenderMenu(TMenuItem& menu, TBitmap& bitmap, const TMenuItem* highlighted) {
+  TMenuBox box = MenuBoxAt(menu, {}, DEFAULT_CHARSET);
+  for (const TMenuEntry& row : box.Rows)
+    if (row.Item == highlighted) box.Highlighted = row.Item;
+  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetSize(box.Bounds.Width(), box.Bounds.Height());
+  TCanvas& canvas = *bitmap.Canvas();
+  canvas.SetOrigin({});
+  canvas.ResetClip();
+  PaintMenuBox(canvas, box, DEFAULT_CHARSET);
 }
 
 void SaveControlToPng(TControl& control, const AnsiString& fileName) {

@@ -8,9 +8,13 @@
 #include "platform/graphics/Bitmap.h"
 
 class TForm;
+class TMenuItem;
 
-// Sizes the bitmap to the control (24-bit) and paints the control and its children into it.
+// Sizes the bitmap to the control (24-bit) and paints the control and its children into it;
+// a form's open menus are painted over it.
 void RenderControl(TControl& control, TBitmap& bitmap);
+// Sizes the bitmap to the menu of item's children and paints it, Highlighted lit.
+void RenderMenu(TMenuItem& menu, TBitmap& bitmap, const TMenuItem* highlighted = nullptr);
 // Raises EPngError when the file cannot be written.
 void SaveControlToPng(TControl& control, const AnsiString& fileName);
 

@@ -17,13 +17,17 @@ void FillWith(TCanvas& canvas, const TRect& rect, TColor color) {
 }
 
 // Pictures drawn from a map of characters, one colour per letter.
-template <std::size_t Rows>
-void DrawPicture(TCanvas& canvas, int x, int y, const std::array<const char*, Rows>& rows,
-                 TColor (*colorOf)(char, bool), bool enabled) {
+template <std::size_t Rows, class ColorOf>
+void DrawPicture(TCanvas& canvas, int x, int y, const std::array<const char*, Rows>& rows, ColorOf colorOf) {
   for (std::size_t r = 0; r < Rows; ++r)
     for (int c = 0; rows[r][c]; ++c)
-      if (rows[r][c] != '.') canvas.SetPixel(x + c, y + static_cast<int>(r), colorOf(rows[r][c], enabled));
+      if (rows[r][c] != '.') canvas.SetPixel(x + c, y + static_cast<int>(r), colorOf(rows[r][c]));
 }
+
+constexpr std::array<const char*, 7> CheckPicture = {"......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..",
+                                                     ".XXX...", "..X...."};
+constexpr std::array<const char*, 6> MenuDotPicture = {".XXXX.", "XXXXXX", "XXXXXX", "XXXXXX", "XXXXXX", ".XXXX."};
+constexpr std::array<const char*, 7> ArrowPicture = {"X...", "XX..", "XXX.", "XXXX", "XXX.", "XX..", "X..."};
 
 TColor MarkColor(char code, bool enabled) {
   switch (code) {
@@ -110,9 +114,8 @@ void DrawCheckBoxMark(TCanvas& canvas, int x, int y, TCheckMarkState state, bool
   TRect inner = DrawEdge(canvas, box, edSunken);
   FillWith(canvas, inner, enabled && state != cmsGrayed ? clWindow : clBtnFace);
   if (state == cmsUnchecked) return;
-  static constexpr std::array<const char*, 7> check = {"......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..",
-                                                       ".XXX...", "..X...."};
-  DrawPicture(canvas, x + 3, y + 3, check, MarkColor, enabled && state == cmsChecked);
+  bool dark = enabled && state == cmsChecked;
+  DrawPicture(canvas, x + 3, y + 3, CheckPicture, [dark](char code) { return MarkColor(code, dark); });
 }
 
 void DrawRadioMark(TCanvas& canvas, int x, int y, bool checked, bool enabled) {
@@ -120,8 +123,32 @@ void DrawRadioMark(TCanvas& canvas, int x, int y, bool checked, bool enabled) {
       "....SSSS....", "..SSKKKKSS..", ".SKKWWWWKKH.", ".SKWWWWWWLH.", "SKWWWWWWWWLH", "SKWWWWWWWWLH",
       "SKWWWWWWWWLH", "SKWWWWWWWWLH", ".SLWWWWWWLH.", ".HLLWWWWLLH.", "..HHLLLLHH..", "....HHHH...."};
   static constexpr std::array<const char*, 4> dot = {".XX.", "XXXX", "XXXX", ".XX."};
-  DrawPicture(canvas, x, y, ring, MarkColor, enabled);
-  if (checked) DrawPicture(canvas, x + 4, y + 4, dot, MarkColor, enabled);
+  auto colorOf = [enabled](char code) { return MarkColor(code, enabled); };
+  DrawPicture(canvas, x, y, ring, colorOf);
+  if (checked) DrawPicture(canvas, x + 4, y + 4, dot, colorOf);
+}
+
+TPoint MenuMarkSize(TMenuMark mark) {
+  switch (mark) {
+    case mmCheck: return {7, 7};
+    case mmRadio: return {6, 6};
+    case mmSubMenu: return {4, 7};
+  }
+  return {};
+}
+
+void DrawMenuMark(TCanvas& canvas, int x, int y, TMenuMark mark, TColor color) {
+  auto colorOf = [color](char) { return color; };
+  switch (mark) {
+    case mmCheck: DrawPicture(canvas, x, y, CheckPicture, colorOf); return;
+    case mmRadio: DrawPicture(canvas, x, y, MenuDotPicture, colorOf); return;
+    case mmSubMenu: DrawPicture(canvas, x, y, ArrowPicture, colorOf); return;
+  }
+}
+
+void DrawEtchedLine(TCanvas& canvas, int left, int right, int y) {
+  FillWith(canvas, {left, y, right, y + 1}, clBtnShadow);
+  FillWith(canvas, {left, y + 1, right, y + 2}, clBtnHighlight);
 }
 
 TRect FormClientMargins(TFormFrameStyle style) {

@@ -1,6 +1,6 @@
 #pragma once
 // The classic look of the platform, shared by every control's painting: 3-D edges and frames,
-// button faces, embossed disabled text, check and radio marks, the form frame with its caption.
+// button faces, embossed disabled text, check and radio marks, menu marks, the form frame with its caption.
 
 #include "platform/graphics/Canvas.h"
 
@@ -29,6 +29,14 @@ enum TCheckMarkState { cmsUnchecked, cmsChecked, cmsGrayed };
 void DrawCheckBoxMark(TCanvas& canvas, int x, int y, TCheckMarkState state, bool enabled);
 // The 12 x 12 round radio mark, top-left at (x, y).
 void DrawRadioMark(TCanvas& canvas, int x, int y, bool checked, bool enabled);
+
+// The marks of menu items in one colour, top-left at (x, y): the tick of a checked item, the
+// dot of a checked radio item, the arrow of an item with sub-items.
+enum TMenuMark { mmCheck, mmRadio, mmSubMenu };
+TPoint MenuMarkSize(TMenuMark mark);
+void DrawMenuMark(TCanvas& canvas, int x, int y, TMenuMark mark, TColor color);
+// A separator: a shadow line over a highlight line, from Left up to Right, starting at Y.
+void DrawEtchedLine(TCanvas& canvas, int left, int right, int y);
 
 // The form frame: the border of the style, the caption bar (active or inactive caption colour)
 // with its text, and the client area filled with Color. Answers the client rectangle.

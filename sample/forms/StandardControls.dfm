@@ -7,6 +7,7 @@ object frmStandardControls: TForm
   Font.Charset = GB2312_CHARSET
   Font.Height = -12
   Font.Name = '宋体'
+  Menu = mmMain
   object tbMain: TToolBar
     Left = 0
     Top = 0
@@ -167,5 +168,44 @@ object frmStandardControls: TForm
         Text = 'NUM'
         Width = 50
       end>
+  end
+  object mmMain: TMainMenu
+    object miFile: TMenuItem
+      Caption = '文件(&F)'
+      object miOpen: TMenuItem
+        Caption = '打开(&O)...'
+        ShortCut = 16463
+      end
+      object miSave: TMenuItem
+        Caption = '保存(&S)'
+        ShortCut = 16467
+      end
+      object miFileLine: TMenuItem
+        Caption = '-'
+      end
+      object miExit: TMenuItem
+        Caption = '退出(&X)'
+      end
+    end
+    object miEdit: TMenuItem
+      Caption = '编辑(&E)'
+      object miCopy: TMenuItem
+        Caption = '复制(&C)'
+        ShortCut = 16451
+      end
+    end
+    object miView: TMenuItem
+      Caption = '&View'
+      object miToolBar: TMenuItem
+        Caption = '&Tool bar'
+        Checked = True
+      end
+    end
+    object miHelp: TMenuItem
+      Caption = '帮助(&H)'
+      object miAbout: TMenuItem
+        Caption = '关于(&A)'
+      end
+    end
   end
 end

@@ -11,7 +11,19 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/Input.h"
 #include "platform/controls/ListView.h"
+#include "platform/controls/Menus.h"
 #include "platform/controls/StdCtrls.h"
+#include "platform/graphics/Bitmap.h"
+
+// How many pixels of the rectangle have the colour.
+inline int CountColor(const TBitmap& bitmap, const TRect& rect, TColor color) {
+  TColor rgb = ColorToRGB(color);
+  int count = 0;
+  for (int y = rect.Top; y < rect.Bottom; ++y)
+    for (int x = rect.Left; x < rect.Right; ++x)
+      if (bitmap.Pixel(x, y) == rgb) ++count;
+  return count;
+}
 
 class TEventLog : public TComponent {
   PAVANE_CLASS(TEventLog, TComponent)
@@ -61,6 +73,7 @@ protected:
     log = New<TEventLog>(form);
   }
   void TearDown() override {
+    CloseMenus();
     Application->ModalResponder = nullptr;
     if (form) form->Free();
   }
@@ -83,6 +96,16 @@ protected:
     int fx = 0, fy = 0;
     At(c, x, y, fx, fy);
     Click(*form, fx, fy, shift);
+  }
+
+  // A menu item of the form under parent, its clicks logged.
+  TMenuItem* Item(TMenuItem& parent, const char* name, const char* caption) {
+    auto* item = New<TMenuItem>(form);
+    item->SetName(name);
+    item->SetCaption(caption);
+    item->OnClick = Bind<&TEventLog::Clicked>(log);
+    parent.Add(item);
+    return item;
   }
 
   TForm* form = nullptr;

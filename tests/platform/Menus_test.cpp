@@ -3,21 +3,7 @@
 #include "platform/controls/ComCtrls.h"
 #include "platform/controls/Menus.h"
 
-class Menus : public ControlTest {
-protected:
-  TMenuItem* Item(TMenuItem& parent, const char* name, const char* caption) {
-    auto* item = New<TMenuItem>(form);
-    item->SetName(name);
-    item->SetCaption(caption);
-    item->OnClick = Bind<&TEventLog::Clicked>(log);
-    parent.Add(item);
-    return item;
-  }
-  void TearDown() override {
-    CloseMenus();
-    ControlTest::TearDown();
-  }
-};
+using Menus = ControlTest;
 
 TEST_F(Menus, RightClickPopsTheMenuAtThePointAndKeysChooseAnItem) {
   auto* menu = New<TPopupMenu>(form);
@@ -32,8 +18,10 @@ TEST_F(Menus, RightClickPopsTheMenuAtThePointAndKeysChooseAnItem) {
   RightClick(*form, 25, 40);
   EXPECT_EQ(OpenMenu(), menu->Items());
   EXPECT_EQ(menu->PopupComponent(), list);
-  EXPECT_EQ(menu->PopupX(), 25);
-  EXPECT_EQ(menu->PopupY(), 40);
+  // At the point on the screen: the form's corner, its frame, the point in the client area.
+  TRect client = form->ClientBounds();
+  EXPECT_EQ(menu->PopupX(), form->Left() + client.Left + 25);
+  EXPECT_EQ(menu->PopupY(), form->Top() + client.Top + 40);
   // Down skips the line and the disabled item.
   PressKey(*form, VK_DOWN);
   PressKey(*form, VK_DOWN);
