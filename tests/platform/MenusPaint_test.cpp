@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/Text.h"
+#include "platform/controls/ComCtrls.h"
 #include "platform/controls/MenusPaint.h"
 #include "platform/controls/Snapshot.h"
 #include "platform/graphics/Canvas.h"
@@ -189,6 +190,28 @@ TEST_F(MenuPainting, APopupMenuIsPaintedAtThePointOfTheRightClick) {
   EXPECT_GT(CountColor(*lit, openRow, clHighlight), openRow.Width() * openRow.Height() / 2);
   EXPECT_GT(CountColor(*lit, openRow, clHighlightText), 20);
   EXPECT_EQ(CountColor(*lit, openRow, clMenuText), 0);
+}
+
+TEST_F(MenuPainting, AToolButtonsDropDownMenuOpensUnderTheButton) {
+  auto* menu = New<TPopupMenu>(form);
+  Item(*menu->Items(), "miFirst", "&First");
+  auto* panel = Add<TPanel>("pnlTools", 10, 20, 300, 40);
+  auto* bar = Add<TToolBar>("tbMain", 0, 0, 200, 29, panel);
+  auto* drop = New<TToolButton>(form);
+  drop->SetName("tbDrop");
+  drop->SetStyle(tbsDropDown);
+  drop->SetDropdownMenu(menu);
+  drop->SetParent(bar);
+  form->SetBounds(70, 80, 480, 360);
+  form->Show();
+  ClickAt(*drop, drop->Width() - 3, 5);
+  std::vector<TMenuBox> boxes = OpenMenuBoxes(*form);
+  ASSERT_EQ(boxes.size(), 1u);
+  TRect client = form->ClientBounds();
+  int x = 0, y = 0;
+  At(*drop, 0, drop->Height(), x, y);
+  EXPECT_EQ(boxes[0].Bounds.Left, client.Left + x);
+  EXPECT_EQ(boxes[0].Bounds.Top, client.Top + y);
 }
 
 TEST_F(MenuPainting, APopupOfAnotherFormIsNotPaintedOnThisOne) {
