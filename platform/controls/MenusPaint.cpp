@@ -19,8 +19,6 @@ constexpr int SubMenuOverlap = FrameWidth;
 
 constexpr unsigned RowTextFlags = DT_SINGLELINE | DT_VCENTER;
 
-bool Selectable(const TMenuItem& item) { return item.Visible() && item.Enabled() && !item.IsLine(); }
-
 // A canvas for measuring captions in the menu font.
 class TMeasure {
 public:
@@ -211,10 +209,7 @@ bool MenuClick(TCustomForm& form, TPoint at) {
   for (auto box = boxes.rbegin(); box != boxes.rend(); ++box) {
     if (!box->Bounds.Contains(at)) continue;
     for (const TMenuEntry& row : box->Rows)
-      if (row.Bounds.Contains(at) && Selectable(*row.Item)) {
-        if (OpenMenu() != row.Item) ChooseMenuItem(*row.Item);
-        break;
-      }
+      if (row.Bounds.Contains(at) && OpenMenu() != row.Item) ChooseMenuItem(*row.Item);
     return true;
   }
   if (form.MenuBarBounds().Contains(at)) {
