@@ -37,6 +37,8 @@ const TClassInfo& TLookupForm::StaticClass() {
 
 namespace {
 
+TRect PlaceOf(const TControl& c) { return Bounds(c.Left(), c.Top(), c.Width(), c.Height()); }
+
 class GlyphButtons : public ControlTest {
 protected:
   void SetUp() override {
@@ -96,6 +98,117 @@ TEST_F(GlyphButtons, F2ButtonSitsBesideItsControl) {
   EXPECT_EQ(button->Top(), 8);
   EXPECT_EQ(button->Width(), 21);
   EXPECT_EQ(button->Height(), 21);
+}
+
+}  // namespace
+
+namespace {
+
+class F2Buttons : public GlyphButtons {
+protected:
+  void SetUp() override {
+    GlyphButtons::SetUp();
+    edit = Add<TEdit>("edDate", 100, 8, 85, 21);
+    button = Add<TF2Button>("btnDate", 0, 40, 23, 22);
+    button->OnClick = Bind<&TEventLog::Clicked>(log);
+  }
+  TEdit* edit = nullptr;
+  TF2Button* button = nullptr;
+};
+
+TEST_F(F2Buttons, WithoutAutoAlignAssignmentsLeaveTheButtonWhereItIs) {
+  button->SetAutoAlign(false);
+  button->SetF2Control(edit);
+  button->SetGap(10);
+  EXPECT_EQ(PlaceOf(*button), Bounds(0, 40, 23, 22));
+  button->SetAutoAlign(true);
+  EXPECT_EQ(PlaceOf(*button), Bounds(195, 8, 21, 21));
+}
+
+TEST_F(F2Buttons, PlacedOnlyWhenAPropertyIsAssigned) {
+  button->SetF2Control(edit);
+  edit->SetBounds(50, 60, 100, 25);
+  EXPECT_EQ(PlaceOf(*button), Bounds(187, 8, 21, 21));
+  button->SetGap(4);
+  EXPECT_EQ(PlaceOf(*button), Bounds(154, 60, 25, 25));
+}
+
+TEST_F(F2Buttons, SecondButtonForTheSameControlIsRefusedWithAMessage) {
+  button->SetF2Control(edit);
+  auto* second = Add<TF2Button>("btnDate2", 0, 70, 23, 22);
+  second->SetF2Control(edit);
+  EXPECT_EQ(second->F2Control(), nullptr);
+  EXPECT_EQ(PlaceOf(*second), Bounds(0, 70, 23, 22));
+  ASSERT_EQ(ShownDialogs().size(), 1u);
+  EXPECT_EQ(ShownDialogs()[0].Text, GbText("不能同时有两个 F2Button 指到同一个 Edit."));
+  EXPECT_EQ(ShownDialogs()[0].Kind, mtError);
+  EXPECT_EQ(ShownDialogs()[0].Buttons, std::vector<AnsiString>{"OK"});
+
+  button->SetF2Control(edit);
+  EXPECT_EQ(button->F2Control(), edit);
+  EXPECT_EQ(ShownDialogs().size(), 1u);
+}
+
+TEST_F(F2Buttons, ButtonForgetsAControlThatIsFreed) {
+  button->SetF2Control(edit);
+  edit->Free();
+  EXPECT_EQ(button->F2Control(), nullptr);
+  form->Show();
+  ClickOn(*button);
+  EXPECT_EQ(log->Lines, std::vector<AnsiString>{"click btnDate"});
+}
+
+class F2Requests : public ::testing::Test {
+protected:
+  void SetUp() override {
+    RegisterStandardControls();
+    form = New<TLookupForm>(nullptr);
+    form->SetBounds(0, 0, 300, 200);
+    log = New<TEventLog>(form);
+    edit = New<TEdit>(form);
+    edit->SetName("edNote");
+    edit->SetParent(form);
+    edit->SetBounds(100, 8, 85, 21);
+    other = New<TEdit>(form);
+    other->SetParent(form);
+    other->SetBounds(100, 40, 85, 21);
+    button = New<TF2Button>(form);
+    button->SetName("btnNote");
+    button->SetParent(form);
+    button->OnClick = Bind<&TEventLog::Clicked>(log);
+    button->SetF2Control(edit);
+    form->SetActiveControl(other);
+    form->Show();
+  }
+  void TearDown() override { form->Free(); }
+  ScopedCodePage codePage{936};
+  TLookupForm* form = nullptr;
+  TEventLog* log = nullptr;
+  TEdit* edit = nullptr;
+  TEdit* other = nullptr;
+  TF2Button* button = nullptr;
+};
+
+TEST_F(F2Requests, ClickFocusesTheControlAndAsksTheFormAtOnce) {
+  ClickOn(*button);
+  EXPECT_EQ(log->Lines, std::vector<AnsiString>{"click btnNote"});
+  ASSERT_EQ(form->Requests.size(), 1u);
+  EXPECT_EQ(form->Requests[0].WParam, 0u);
+  EXPECT_EQ(form->Requests[0].Control, edit);
+  EXPECT_EQ(form->Requests[0].Focused, edit);
+  EXPECT_FALSE(Application->HasPendingMessages());
+}
+
+TEST_F(F2Requests, DisabledOrHiddenControlGetsOnlyTheClick) {
+  for (bool hide : {false, true}) {
+    log->Lines.clear();
+    edit->SetEnabled(hide);
+    edit->SetVisible(!hide);
+    ClickOn(*button);
+    EXPECT_EQ(log->Lines, std::vector<AnsiString>{"click btnNote"}) << hide;
+    EXPECT_TRUE(form->Requests.empty()) << hide;
+    EXPECT_EQ(form->FocusedControl(), other) << hide;
+  }
 }
 
 }  // namespace
