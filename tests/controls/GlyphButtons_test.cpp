@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "controls/ConditionControls.h"
 #include "controls/F2Button.h"
 #include "outside/avres/AvResD5.h"
+#include "platform/Files.h"
 #include "platform/controls/Dialogs.h"
+#include "platform/controls/Snapshot.h"
 #include "tests/platform/ControlFixture.h"
 #include "tests/support/ScopedEnv.h"
 
@@ -209,6 +213,53 @@ TEST_F(F2Requests, DisabledOrHiddenControlGetsOnlyTheClick) {
     EXPECT_TRUE(form->Requests.empty()) << hide;
     EXPECT_EQ(form->FocusedControl(), other) << hide;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GlyphButtons, PictureIsDrawnWithoutItsBackground) {
+  auto* button = Add<TF2Button>("btnLook", 0, 0, 21, 21);
+  TBitmap face;
+  RenderControl(*button, face);
+  // The flat 21 x 21 face centres the 16 x 16 image at (2, 2); the lens's rim starts at (3, 1).
+  EXPECT_EQ(face.Pixel(2 + 3, 2 + 1), clBlack);
+  // The image's background lets the face show, as at the corner outside the image.
+  EXPECT_EQ(face.Pixel(2, 2), face.Pixel(0, 0));
+  for (int y = 0; y < face.Height(); ++y)
+    for (int x = 0; x < face.Width(); ++x) ASSERT_NE(face.Pixel(x, y), clFuchsia) << x << ", " << y;
+}
+
+TEST_F(GlyphButtons, EveryPictureTheFormsUseIsAStripOfSquares) {
+  for (int number : {4, 8, 9, 39, 47, 63, 81}) {
+    TBitmap picture;
+    ASSERT_TRUE(LoadBmp(&picture, number)) << number;
+    EXPECT_EQ(picture.Height(), 16) << number;
+    EXPECT_EQ(picture.Width(), number == 4 ? 32 : 16) << number;
+    EXPECT_EQ(picture.TransparentColor(), picture.Pixel(0, 15)) << number;
+  }
+  TBitmap untouched(3, 3);
+  EXPECT_FALSE(LoadBmp(&untouched, 5));
+  EXPECT_EQ(untouched.Width(), 3);
+}
+
+TEST_F(GlyphButtons, SampleFormLoadsPicturesAndPlacesItsLookupButton) {
+  const char* source = std::getenv("PAVANE_SOURCE_DIR");
+  if (!source || !*source) GTEST_SKIP() << "PAVANE_SOURCE_DIR is not set";
+  std::string text;
+  ASSERT_TRUE(ReadFileBytes(std::string(source) + "/sample/forms/GlyphButtons.dfm", text));
+  TForm* sample = FormFromDescription(text);
+  auto* range = dynamic_cast<TGSpeedButton*>(sample->FindComponent("btnRange"));
+  auto* note = dynamic_cast<TF2Button*>(sample->FindComponent("btnNote"));
+  auto* edit = dynamic_cast<TEdit*>(sample->FindComponent("edNote"));
+  ASSERT_TRUE(range && note && edit);
+  EXPECT_EQ(range->GlyphIndex(), 63);
+  EXPECT_FALSE(range->Glyph()->Empty());
+  EXPECT_EQ(note->F2Control(), edit);
+  EXPECT_EQ(PlaceOf(*note), Bounds(edit->Left() + edit->Width() + 4, edit->Top(), edit->Height(), edit->Height()));
+  EXPECT_TRUE(ShownDialogs().empty());
+  sample->Free();
 }
 
 }  // namespace
