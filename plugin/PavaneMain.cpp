@@ -1,5 +1,6 @@
 // The library's main block: runs when the plug-in is loaded and unloaded.
 
+#include "controls/ConditionControls.h"
 #include "lib/PropertyAccess.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -10,6 +11,7 @@ struct TLibraryMain {
   TLibraryMain() {
     RegisterStandardControls();
     RegisterFieldClasses();
+    RegisterConditionControls();
   }
   ~TLibraryMain() { UnregisterFieldClasses(); }
   TLibraryMain(const TLibraryMain&) = delete;

@@ -7,6 +7,7 @@
 
 #include <iostream>
 
+#include "controls/ConditionControls.h"
 #include "platform/Files.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Snapshot.h"
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
   // Design texts are GB; drawing decodes them by the fonts' character sets.
   if (GetACP() != 936) SetACP(936);
   RegisterStandardControls();
+  RegisterConditionControls();
   try {
     TForm* form = FormFromDescription(text);
     try {
