@@ -99,3 +99,57 @@ TEST_F(ControlTest, ModalFormAnsweredByClickingItsButton) {
   Application->ModalResponder = [ok](TCustomForm&) { ClickOn(*ok); };
   EXPECT_EQ(form->ShowModal(), mrOk);
 }
+
+namespace {
+
+// A native button window that records the notifications it reports.
+class TNotifyingButton : public TButtonControl {
+  PAVANE_CLASS(TNotifyingButton, TButtonControl)
+public:
+  using TButtonControl::TButtonControl;
+  std::vector<WPARAM> Codes;
+  void WndProc(TMessage& message) override {
+    if (message.Msg == CN_COMMAND) Codes.push_back(message.WParam);
+    TButtonControl::WndProc(message);
+  }
+};
+
+}  // namespace
+
+const TClassInfo& TNotifyingButton::StaticClass() {
+  static const TClassInfo info = DescribeClass<TNotifyingButton>("TNotifyingButton");
+  return info;
+}
+
+TEST_F(ControlTest, ButtonWindowsReportClicksSpaceAndDoubleClicksAsNotifications) {
+  auto* button = Add<TNotifyingButton>("rbNative", 10, 10, 113, 17);
+  button->OnClick = Bind<&TEventLog::Clicked>(log);
+  form->Show();
+  ClickOn(*button);
+  EXPECT_EQ(form->FocusedControl(), button);
+  PressKey(*form, VK_SPACE);
+  int x = 0, y = 0;
+  ControlOrigin(*button, x, y);
+  DoubleClick(*form, x + 5, y + 5);
+  EXPECT_EQ(button->Codes, (std::vector<WPARAM>{BN_CLICKED, BN_CLICKED, BN_CLICKED, BN_DOUBLECLICKED}));
+  // Released outside, the press is no click; the mouse-up itself clicks nothing.
+  button->Perform(WM_LBUTTONDOWN, 0, MakePointParam(5, 5));
+  button->Perform(WM_LBUTTONUP, 0, MakePointParam(200, 5));
+  EXPECT_EQ(button->Codes.size(), 4u);
+  EXPECT_TRUE(log->Lines.empty());
+}
+
+TEST_F(ControlTest, Ctl3DFollowsTheParentUntilSetItself) {
+  auto* panel = Add<TPanel>("pnlOptions", 10, 10, 200, 100);
+  auto* inner = Add<TCheckBox>("chkInner", 8, 8, 97, 17, panel);
+  auto* own = Add<TCheckBox>("chkOwn", 8, 30, 97, 17, panel);
+  own->SetCtl3D(true);
+  EXPECT_FALSE(own->ParentCtl3D());
+  form->SetCtl3D(false);
+  EXPECT_FALSE(panel->Ctl3D());
+  EXPECT_FALSE(inner->Ctl3D());
+  EXPECT_TRUE(inner->ParentCtl3D());
+  EXPECT_TRUE(own->Ctl3D());
+  own->SetParentCtl3D(true);
+  EXPECT_FALSE(own->Ctl3D());
+}
