@@ -7,6 +7,11 @@
 
 #include <iostream>
 
+#include "controls/DBLabel.h"
+#include "controls/ExtPage.h"
+#include "controls/KvSpin.h"
+#include "controls/OrvoEdit.h"
+#include "lib/PropertyAccess.h"
 #include "platform/Files.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Snapshot.h"
@@ -25,6 +30,11 @@ int main(int argc, char** argv) {
   // Design texts are GB; drawing decodes them by the fonts' character sets.
   if (GetACP() != 936) SetACP(936);
   RegisterStandardControls();
+  RegisterOrvoEditClasses();
+  RegisterDBLabelClass();
+  RegisterKvSpinClass();
+  RegisterExtPageClass();
+  RegisterFieldClasses();
   try {
     TForm* form = FormFromDescription(text);
     try {

@@ -5,18 +5,9 @@
 #include "platform/controls/ListControls.h"
 #include "platform/controls/Snapshot.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/Pixels.h"
 
 namespace {
-
-// How many pixels of the rectangle have the colour.
-int CountColor(const TBitmap& bitmap, const TRect& rect, TColor color) {
-  TColor rgb = ColorToRGB(color);
-  int count = 0;
-  for (int y = rect.Top; y < rect.Bottom; ++y)
-    for (int x = rect.Left; x < rect.Right; ++x)
-      if (bitmap.Pixel(x, y) == rgb) ++count;
-  return count;
-}
 
 class TTabLog : public TComponent {
   PAVANE_CLASS(TTabLog, TComponent)
