@@ -12,6 +12,7 @@
 #include "controls/KvSpin.h"
 #include "controls/OrvoEdit.h"
 #include "lib/PropertyAccess.h"
+#include "outside/avpkgex/BtnDBCombo.h"
 #include "platform/Files.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Snapshot.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   RegisterKvSpinClass();
   RegisterExtPageClass();
   RegisterFieldClasses();
+  RegisterAvpkgExClasses();
   try {
     TForm* form = FormFromDescription(text);
     try {

@@ -66,6 +66,15 @@ object frmCaptionedEdits: TForm
         DataSource = dsNote
         DataField = 'SIGN_IN'
       end
+      object cboNotify: TKvBtnDBCombo
+        Left = 220
+        Top = 76
+        Width = 97
+        Height = 21
+        DataSource = dsNote
+        DataField = 'SIGN_IN'
+        Text = '通知'
+      end
       object edRemark: TKvEdit
         Left = 220
         Top = 44
