@@ -1,6 +1,11 @@
 // The library's main block: runs when the plug-in is loaded and unloaded.
 
+#include "controls/DBLabel.h"
+#include "controls/ExtPage.h"
+#include "controls/KvSpin.h"
+#include "controls/OrvoEdit.h"
 #include "lib/PropertyAccess.h"
+#include "outside/avpkgex/BtnDBCombo.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace {
@@ -10,6 +15,11 @@ struct TLibraryMain {
   TLibraryMain() {
     RegisterStandardControls();
     RegisterFieldClasses();
+    RegisterOrvoEditClasses();
+    RegisterDBLabelClass();
+    RegisterKvSpinClass();
+    RegisterExtPageClass();
+    RegisterAvpkgExClasses();
   }
   ~TLibraryMain() { UnregisterFieldClasses(); }
   TLibraryMain(const TLibraryMain&) = delete;
