@@ -1,5 +1,6 @@
 // The library's main block: runs when the plug-in is loaded and unloaded.
 
+#include "controls/ConditionControls.h"
 #include "controls/DBLabel.h"
 #include "controls/ExtPage.h"
 #include "controls/KvSpin.h"
@@ -15,6 +16,7 @@ struct TLibraryMain {
   TLibraryMain() {
     RegisterStandardControls();
     RegisterFieldClasses();
+    RegisterConditionControls();
     RegisterOrvoEditClasses();
     RegisterDBLabelClass();
     RegisterKvSpinClass();
