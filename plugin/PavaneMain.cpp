@@ -2,6 +2,7 @@
 
 #include "controls/ConditionControls.h"
 #include "lib/PropertyAccess.h"
+#include "outside/avpkgex/BtnDBCombo.h"
 #include "platform/controls/StdCtrls.h"
 
 namespace {
@@ -12,6 +13,7 @@ struct TLibraryMain {
     RegisterStandardControls();
     RegisterFieldClasses();
     RegisterConditionControls();
+    RegisterAvpkgExClasses();
   }
   ~TLibraryMain() { UnregisterFieldClasses(); }
   TLibraryMain(const TLibraryMain&) = delete;

@@ -8,6 +8,8 @@
 #include <iostream>
 
 #include "controls/ConditionControls.h"
+#include "lib/PropertyAccess.h"
+#include "outside/avpkgex/BtnDBCombo.h"
 #include "platform/Files.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Snapshot.h"
@@ -27,6 +29,8 @@ int main(int argc, char** argv) {
   if (GetACP() != 936) SetACP(936);
   RegisterStandardControls();
   RegisterConditionControls();
+  RegisterFieldClasses();
+  RegisterAvpkgExClasses();
   try {
     TForm* form = FormFromDescription(text);
     try {

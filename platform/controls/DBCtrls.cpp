@@ -85,4 +85,46 @@ void TDBNavigator::Paint(TCanvas& canvas) {
   }
 }
 
-void RegisterDataControlClasses() { RegisterClass(TDBNavigator::StaticClass()); }
+void TFieldDataLink::SetDataSource(TDataSource* dataSource, TComponent& control) {
+  dataSource_ = dataSource;
+  if (dataSource) dataSource->FreeNotification(&control);
+}
+
+TField* TFieldDataLink::Field() const {
+  if (!dataSource_ || !dataSource_->DataSet()) return nullptr;
+  return dataSource_->DataSet()->FindField(fieldName_);
+}
+
+void TFieldDataLink::Forget(const TComponent* component) {
+  if (component == dataSource_) dataSource_ = nullptr;
+}
+
+const TClassInfo& TDBEdit::StaticClass() {
+  static const TClassInfo info = DescribeClass<TDBEdit>(
+      "TDBEdit", {Prop("DataSource", &TDBEdit::DataSource, &TDBEdit::SetDataSource),
+                  Prop("DataField", &TDBEdit::DataField, &TDBEdit::SetDataField)});
+  return info;
+}
+
+void TDBEdit::Notification(TComponent* component, TOperation operation) {
+  TEdit::Notification(component, operation);
+  if (operation == opRemove) link_.Forget(component);
+}
+
+const TClassInfo& TDBComboBox::StaticClass() {
+  static const TClassInfo info = DescribeClass<TDBComboBox>(
+      "TDBComboBox", {Prop("DataSource", &TDBComboBox::DataSource, &TDBComboBox::SetDataSource),
+                      Prop("DataField", &TDBComboBox::DataField, &TDBComboBox::SetDataField)});
+  return info;
+}
+
+void TDBComboBox::Notification(TComponent* component, TOperation operation) {
+  TComboBox::Notification(component, operation);
+  if (operation == opRemove) link_.Forget(component);
+}
+
+void RegisterDataControlClasses() {
+  for (const TClassInfo* c : {&TDBNavigator::StaticClass(), &TDBEdit::StaticClass(), &TDBComboBox::StaticClass(),
+                              &TDataSet::StaticClass(), &TDataSource::StaticClass()})
+    RegisterClass(*c);
+}

@@ -1,11 +1,14 @@
 #pragma once
-// The data navigator: a row of buttons (first, prior, next, last, insert, delete, edit, post,
-// cancel, refresh) with a hint each; a click reports which button.
+// The data-aware controls: the data navigator, a row of buttons (first, prior, next, last,
+// insert, delete, edit, post, cancel, refresh) with a hint each whose click reports which
+// button; the edit and the combo box bound to a field through DataSource and DataField.
 
 #include <vector>
 
 #include "platform/classes/Strings.h"
-#include "platform/controls/Controls.h"
+#include "platform/controls/ListControls.h"
+#include "platform/controls/StdCtrls.h"
+#include "platform/db/DataSource.h"
 
 enum TNavigateBtn { nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit, nbPost, nbCancel, nbRefresh };
 using TButtonSet = TSet<TNavigateBtn>;
@@ -42,4 +45,56 @@ private:
   bool pressed_ = false;
 };
 
+// A control's binding to one field: the data source and the field's name. The control asks to
+// be told when the data source goes and then calls Forget.
+class TFieldDataLink {
+public:
+  TDataSource* DataSource() const { return dataSource_; }
+  void SetDataSource(TDataSource* dataSource, TComponent& control);
+  const AnsiString& FieldName() const { return fieldName_; }
+  void SetFieldName(const AnsiString& name) { fieldName_ = name; }
+  // The field of the data source's data set, nullptr while any link of the chain is missing.
+  TField* Field() const;
+  void Forget(const TComponent* component);
+
+private:
+  TDataSource* dataSource_ = nullptr;
+  AnsiString fieldName_;
+};
+
+class TDBEdit : public TEdit {
+  PAVANE_CLASS(TDBEdit, TEdit)
+public:
+  using TEdit::TEdit;
+  TDataSource* DataSource() const { return link_.DataSource(); }
+  void SetDataSource(TDataSource* dataSource) { link_.SetDataSource(dataSource, *this); }
+  const AnsiString& DataField() const { return link_.FieldName(); }
+  virtual void SetDataField(const AnsiString& name) { link_.SetFieldName(name); }
+  TField* Field() const { return link_.Field(); }
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  TFieldDataLink link_;
+};
+
+class TDBComboBox : public TComboBox {
+  PAVANE_CLASS(TDBComboBox, TComboBox)
+public:
+  using TComboBox::TComboBox;
+  TDataSource* DataSource() const { return link_.DataSource(); }
+  void SetDataSource(TDataSource* dataSource) { link_.SetDataSource(dataSource, *this); }
+  const AnsiString& DataField() const { return link_.FieldName(); }
+  void SetDataField(const AnsiString& name) { link_.SetFieldName(name); }
+  TField* Field() const { return link_.Field(); }
+
+protected:
+  void Notification(TComponent* component, TOperation operation) override;
+
+private:
+  TFieldDataLink link_;
+};
+
+// Also registers the data set and the data source, which descriptions of data forms list.
 void RegisterDataControlClasses();

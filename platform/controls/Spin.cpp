@@ -49,8 +49,7 @@ void TSpinEdit::KeyDown(WORD& key, TShiftState shift) {
 }
 
 void TSpinEdit::KeyPress(char& key) {
-  bool sign = (key == '-' || key == '+') && Text().empty();
-  bool fits = (key >= '0' && key <= '9') || sign || key == '\b';
+  bool fits = (key >= '0' && key <= '9') || key == '-' || key == '+' || key == '\b';
   if (!editorEnabled_ || (!fits && static_cast<unsigned char>(key) >= ' ')) key = 0;
   TEdit::KeyPress(key);
 }

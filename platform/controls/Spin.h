@@ -23,7 +23,7 @@ public:
 
 protected:
   void KeyDown(WORD& key, TShiftState shift) override;
-  // Digits and a leading sign only.
+  // Digits and signs, as the platform's spin edit takes them (a sign anywhere).
   void KeyPress(char& key) override;
   // Leaving the edit puts a number out of the bounds back into them.
   void DoExit() override;

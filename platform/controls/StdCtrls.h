@@ -11,7 +11,7 @@ public:
   explicit TLabel(TComponent* owner);
   // The control that a label's accelerator focuses.
   TWinControl* FocusControl() const { return focusControl_; }
-  void SetFocusControl(TWinControl* control);
+  virtual void SetFocusControl(TWinControl* control);
   void Paint(TCanvas& canvas) override;
   // The label's size follows its caption (measured when it is painted).
   bool AutoSize() const { return autoSize_; }
@@ -97,7 +97,9 @@ public:
   TNotifyEvent OnChange;
 
 protected:
-  void TextChanged() override { OnChange(this); }
+  void TextChanged() override { Change(); }
+  // Every change of the text, typed or set; raises OnChange.
+  virtual void Change() { OnChange(this); }
   // A typed character that nobody consumed edits the text (backspace removes the last byte).
   void KeyPress(char& key) override;
 

@@ -1,6 +1,7 @@
 #include "platform/db/Fields.h"
 
 #include "platform/classes/ClassDecl.h"
+#include "platform/db/DataSet.h"
 
 const TClassInfo& TField::StaticClass() {
   static const TClassInfo info = DescribeClass<TField>(
@@ -8,6 +9,21 @@ const TClassInfo& TField::StaticClass() {
                  Prop("DisplayLabel", &TField::DisplayLabel, &TField::SetDisplayLabel),
                  Prop("Size", &TField::Size, &TField::SetSize)});
   return info;
+}
+
+TField::~TField() { SetDataSet(nullptr); }
+
+void TField::SetDataSet(TDataSet* dataSet) {
+  if (dataSet == dataSet_) return;
+  if (dataSet_) dataSet_->RemoveField(this);
+  dataSet_ = dataSet;
+  if (dataSet) dataSet->AddField(this);
+}
+
+TComponent* TField::GetParentComponent() const { return dataSet_; }
+
+void TField::SetParentComponent(TComponent* parent) {
+  if (auto* dataSet = dynamic_cast<TDataSet*>(parent)) SetDataSet(dataSet);
 }
 
 #define PAVANE_FIELD_CLASS_INFO(Class)                                    \

@@ -1,13 +1,21 @@
 #pragma once
 // Database fields as components, so form descriptions that list a data set's fields can be
-// read. The data set that holds them comes with the client data set.
+// read. A field belongs to its owner and is listed by its data set (in a description it is
+// written inside the data set's block, which makes the data set its parent component).
 
 #include "platform/classes/Component.h"
+
+class TDataSet;
 
 class TField : public TComponent {
   PAVANE_CLASS(TField, TComponent)
 public:
   using TComponent::TComponent;
+  ~TField() override;
+  TDataSet* DataSet() const { return dataSet_; }
+  void SetDataSet(TDataSet* dataSet);
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
   const AnsiString& FieldName() const { return fieldName_; }
   void SetFieldName(const AnsiString& name) { fieldName_ = name; }
   const AnsiString& DisplayLabel() const { return displayLabel_.empty() ? fieldName_ : displayLabel_; }
@@ -16,6 +24,8 @@ public:
   void SetSize(int size) { size_ = size; }
 
 private:
+  friend class TDataSet;
+  TDataSet* dataSet_ = nullptr;
   AnsiString fieldName_;
   AnsiString displayLabel_;
   int size_ = 0;

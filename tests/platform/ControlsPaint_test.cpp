@@ -5,6 +5,7 @@
 #include "platform/controls/ListControls.h"
 #include "platform/controls/Snapshot.h"
 #include "platform/graphics/Canvas.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
