@@ -14,6 +14,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/Spin.h"
 #include "platform/controls/Tabs.h"
+#include "platform/controls/wwDBComboBox.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -256,4 +257,5 @@ void RegisterStandardControls() {
   RegisterGridClasses();
   RegisterTabClasses();
   RegisterDataControlClasses();
+  RegisterInfoPowerClasses();
 }
