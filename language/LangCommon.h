@@ -16,5 +16,9 @@ AnsiString GetLangFolder(bool isServer);
 // The text of the attribute "Msg" of the first element named Key; Default when the file, the
 // element or the attribute is missing or the file cannot be read.
 AnsiString GetXmlMsg(const AnsiString& fileName, const AnsiString& key, const AnsiString& defaultText);
+// Registers the classes of this layer that form descriptions create: the language controller
+// and the code converter.
+void RegisterLanguageClasses();
+
 AnsiString GetLangMsg(bool isServer, const AnsiString& packageName, const AnsiString& key,
                       const AnsiString& defaultText);

@@ -302,4 +302,3 @@ const TClassInfo& TKvLangController::StaticClass() {
   return info;
 }
 
-void RegisterLanguageClasses() { RegisterClass(TKvLangController::StaticClass()); }

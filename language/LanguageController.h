@@ -158,4 +158,3 @@ public:
   using TLanguageController::TLanguageController;
 };
 
-void RegisterLanguageClasses();

@@ -110,7 +110,7 @@ protected:
   // A client installation whose profile sets the interface and database code pages.
   void Install(int systemCodePage, const char* uiCodePage, const char* dbCodePage = "936") {
     codePage.emplace(systemCodePage);
-    installation.emplace("ClientPath=<root>\r\n");
+    installation.emplace("ClientPath=<root>\r\nServerPath=<root>\r\n");
     installation->write("TillerC.ini", std::string("[CodePage]\r\nUICodePage=") + uiCodePage +
                                            "\r\nDBCodePage=" + dbCodePage + "\r\n");
   }
@@ -301,6 +301,24 @@ TEST_F(CodeConverterTest, LibraryMissingFailsTheCreation) {
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message, "Load Library Kvlanguage.dll Error!");
   }
+}
+
+TEST_F(CodeConverterTest, DescriptionsCreateItByNameWithTheClientsCodePages) {
+  Install(936, "950");
+  installation->write("TillerS.ini", "[CodePage]\r\nUICodePage=936\r\n");
+  RegisterStandardControls();
+  RegisterLanguageClasses();
+  form = FormFromDescription(R"(object frmX: TForm
+  object KvConverter: TCodeConverter
+    DesignType = dtServer
+  end
+end
+)");
+  auto* stored = dynamic_cast<TCodeConverter*>(form->FindComponent("KvConverter"));
+  ASSERT_NE(stored, nullptr);
+  EXPECT_EQ(stored->DesignType(), dtServer);
+  EXPECT_EQ(stored->UICodePage, "950");
+  EXPECT_EQ(stored->UIConversion, 2);
 }
 
 TEST(LangFont, FontByConversionKind) {
