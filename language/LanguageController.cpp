@@ -86,6 +86,10 @@ bool IsListStep(const TPathStep& step) {
   return step.Index >= 0 && (SameText(step.Name, "Items") || SameText(step.Name, "Columns"));
 }
 
+bool IsIntegerKind(const Variant& v) {
+  return v.IsNumeric() && v.Type() != varSingle && v.Type() != varDouble && v.Type() != varCurrency;
+}
+
 void ReadAllKeepingItemIndex(TComponentRead& reader, TComboBox* box) {
   if (!box) return reader.TComponentRead::ReadAll();
   const int itemIndex = box->ItemIndex();
@@ -100,7 +104,7 @@ TComponentRead::TComponentRead(TComponent* component, TXmlNode node) : component
 void TComponentRead::ReadAttribute(const Variant& index) {
   if (!node_) return;
   std::optional<std::pair<AnsiString, AnsiString>> attribute;
-  if (index.IsNumeric() && index.Type() != varSingle && index.Type() != varDouble && index.Type() != varCurrency) {
+  if (IsIntegerKind(index)) {
     const auto attributes = node_.Attributes();
     const std::int64_t at = index.AsInt64();
     if (at >= 0 && at < static_cast<std::int64_t>(attributes.size())) attribute = attributes[static_cast<size_t>(at)];
