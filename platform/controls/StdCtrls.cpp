@@ -14,6 +14,7 @@
 #include "platform/controls/Menus.h"
 #include "platform/controls/Spin.h"
 #include "platform/controls/Tabs.h"
+#include "platform/controls/wwDBComboBox.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 
@@ -299,4 +300,5 @@ void RegisterStandardControls() {
   RegisterGridClasses();
   RegisterTabClasses();
   RegisterDataControlClasses();
+  RegisterInfoPowerClasses();
 }
