@@ -1,5 +1,8 @@
 // The library's main block: runs when the plug-in is loaded and unloaded.
 
+#include "controls/BtChkBox.h"
+#include "controls/KvRadioButton.h"
+#include "controls/KvRadioGroup.h"
 #include "lib/PropertyAccess.h"
 #include "platform/controls/StdCtrls.h"
 
@@ -9,6 +12,9 @@ namespace {
 struct TLibraryMain {
   TLibraryMain() {
     RegisterStandardControls();
+    RegisterBitCheckBoxClasses();
+    RegisterKvRadioButtonClass();
+    RegisterKvRadioGroupClass();
     RegisterFieldClasses();
   }
   ~TLibraryMain() { UnregisterFieldClasses(); }

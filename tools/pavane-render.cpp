@@ -7,6 +7,9 @@
 
 #include <iostream>
 
+#include "controls/BtChkBox.h"
+#include "controls/KvRadioButton.h"
+#include "controls/KvRadioGroup.h"
 #include "platform/Files.h"
 #include "platform/controls/Forms.h"
 #include "platform/controls/Snapshot.h"
@@ -25,6 +28,9 @@ int main(int argc, char** argv) {
   // Design texts are GB; drawing decodes them by the fonts' character sets.
   if (GetACP() != 936) SetACP(936);
   RegisterStandardControls();
+  RegisterBitCheckBoxClasses();
+  RegisterKvRadioButtonClass();
+  RegisterKvRadioGroupClass();
   try {
     TForm* form = FormFromDescription(text);
     try {

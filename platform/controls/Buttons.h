@@ -131,4 +131,9 @@ private:
 // normal image) of a glyph strip of Count images with its transparent colour left out.
 void DrawGlyph(TCanvas& canvas, TBitmap& glyph, int count, int index, int x, int y);
 
+// The face of a native radio button: the round mark, the caption beside it and the focus
+// rectangle round the caption; taLeftJustify puts the caption at the left and the mark at the
+// right edge.
+void PaintRadioButtonFace(TCanvas& canvas, const TWinControl& button, bool checked, TAlignment alignment);
+
 void RegisterButtonClasses();

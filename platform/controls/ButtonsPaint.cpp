@@ -7,9 +7,11 @@ namespace {
 
 TRect Whole(const TControl& control) { return Bounds(0, 0, control.Width(), control.Height()); }
 
-// The mark at the left, the caption beside it, the focus rectangle round the caption.
-void PaintMarkedCaption(TCanvas& canvas, const TWinControl& control, int markWidth) {
-  TRect text = {markWidth + 4, 0, control.Width(), control.Height()};
+// The mark at the left (or at the right edge), the caption beside it, the focus rectangle round
+// the caption.
+void PaintMarkedCaption(TCanvas& canvas, const TWinControl& control, int markWidth, bool markRight = false) {
+  TRect text = markRight ? TRect{0, 0, control.Width() - markWidth - 4, control.Height()}
+                         : TRect{markWidth + 4, 0, control.Width(), control.Height()};
   DrawCaption(canvas, control.Caption(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, control.Enabled());
   if (!control.Focused() || control.Caption().empty()) return;
   TRect extent = text;
@@ -77,9 +79,12 @@ void TCheckBox::Paint(TCanvas& canvas) {
   PaintMarkedCaption(canvas, *this, 13);
 }
 
-void TRadioButton::Paint(TCanvas& canvas) {
-  DrawRadioMark(canvas, 0, (Height() - 12) / 2, checked_, Enabled());
-  PaintMarkedCaption(canvas, *this, 12);
+void TRadioButton::Paint(TCanvas& canvas) { PaintRadioButtonFace(canvas, *this, checked_, taRightJustify); }
+
+void PaintRadioButtonFace(TCanvas& canvas, const TWinControl& button, bool checked, TAlignment alignment) {
+  bool markRight = alignment == taLeftJustify;
+  DrawRadioMark(canvas, markRight ? button.Width() - 12 : 0, (button.Height() - 12) / 2, checked, button.Enabled());
+  PaintMarkedCaption(canvas, button, 12, markRight);
 }
 
 void TBitBtn::Paint(TCanvas& canvas) {

@@ -32,6 +32,10 @@ const TTypeInfo& TypeInfoOf(TMouseEvent*) {
   static const TTypeInfo t = EventTypeInfo("TMouseEvent");
   return t;
 }
+const TTypeInfo& TypeInfoOf(TAlignment*) {
+  static const TTypeInfo t = EnumTypeInfo("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
+  return t;
+}
 const TTypeInfo& TypeInfoOf(TAlign*) {
   static const TTypeInfo t = EnumTypeInfo("TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"});
   return t;
@@ -300,6 +304,8 @@ const TClassInfo& TWinControl::StaticClass() {
   static const TClassInfo info = DescribeClass<TWinControl>(
       "TWinControl", {Prop("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder, &TabOrderTypeInfo()),
                       Prop("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop),
+                      Prop("Ctl3D", &TWinControl::Ctl3D, &TWinControl::SetCtl3D),
+                      Prop("ParentCtl3D", &TWinControl::ParentCtl3D, &TWinControl::SetParentCtl3D),
                       Prop("OnEnter", &TWinControl::OnEnter), Prop("OnExit", &TWinControl::OnExit),
                       Prop("OnKeyDown", &TWinControl::OnKeyDown), Prop("OnKeyUp", &TWinControl::OnKeyUp),
                       Prop("OnKeyPress", &TWinControl::OnKeyPress)});
@@ -338,7 +344,27 @@ void TWinControl::InsertControl(TControl* control) {
   Invalidate();
   control->ParentFontChanged();
   control->ParentColorChanged();
+  if (auto* win = dynamic_cast<TWinControl*>(control)) win->ParentCtl3DChanged();
   if (control->Align() != alNone) AlignControls(control);
+}
+
+void TWinControl::SetCtl3D(bool ctl3D) {
+  parentCtl3D_ = false;
+  if (ctl3D == ctl3D_) return;
+  ctl3D_ = ctl3D;
+  Ctl3DChanged();
+  for (TWinControl* c : tabList_) c->ParentCtl3DChanged();
+}
+
+void TWinControl::SetParentCtl3D(bool parentCtl3D) {
+  parentCtl3D_ = parentCtl3D;
+  if (parentCtl3D) ParentCtl3DChanged();
+}
+
+void TWinControl::ParentCtl3DChanged() {
+  if (!parentCtl3D_ || !Parent()) return;
+  SetCtl3D(Parent()->Ctl3D());
+  parentCtl3D_ = true;
 }
 
 void TWinControl::RemoveControl(TControl* control) {

@@ -24,6 +24,8 @@ const TTypeInfo& TypeInfoOf(TKeyEvent*);
 const TTypeInfo& TypeInfoOf(TKeyPressEvent*);
 const TTypeInfo& TypeInfoOf(TMouseEvent*);
 
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+const TTypeInfo& TypeInfoOf(TAlignment*);
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 const TTypeInfo& TypeInfoOf(TAlign*);
 const TTypeInfo& TabOrderTypeInfo();
@@ -141,6 +143,8 @@ protected:
   virtual void VisibleChanged() {}
   virtual void EnabledChanged() {}
   virtual void Resized() {}
+  // The control's own font changed (also when it follows the parent's).
+  virtual void FontChanged();
   // Visibility at construction, without the change notification.
   void InitVisible(bool visible) { visible_ = visible; }
   // The caption follows the name when they were equal (a control created and named in code).
@@ -148,7 +152,6 @@ protected:
 
 private:
   friend class TWinControl;
-  void FontChanged();
 
   TWinControl* parent_ = nullptr;
   int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -189,6 +192,12 @@ public:
   void SetTabOrder(int order);
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+  // The 3-D look of the window; it follows the parent's while ParentCtl3D is set, and setting
+  // it clears ParentCtl3D.
+  bool Ctl3D() const { return ctl3D_; }
+  void SetCtl3D(bool ctl3D);
+  bool ParentCtl3D() const { return parentCtl3D_; }
+  void SetParentCtl3D(bool parentCtl3D);
 
   // Showing and enabled up to its form, which must exist.
   virtual bool CanFocus() const;
@@ -226,17 +235,22 @@ protected:
   virtual bool DoKeyPress(char& key);
   virtual void KeyDown(WORD& key, TShiftState shift) { OnKeyDown(this, key, shift); }
   virtual void KeyPress(char& key) { OnKeyPress(this, key); }
+  // The 3-D look changed: repaints.
+  virtual void Ctl3DChanged() { Invalidate(); }
   void DestroyHandle();
 
 private:
   friend class TControl;
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
+  void ParentCtl3DChanged();
 
   std::vector<TControl*> controls_;
   std::vector<TWinControl*> tabList_;
   HWND handle_ = 0;
   bool tabStop_ = false;
+  bool ctl3D_ = true;
+  bool parentCtl3D_ = true;
   int loadedTabOrder_ = -1;
   bool aligning_ = false;
 };

@@ -20,10 +20,6 @@ const TTypeInfo& TypeInfoOf(TIconArrangement*) {
   static const TTypeInfo t = EnumTypeInfo("TIconArrangement", {"iaTop", "iaLeft"});
   return t;
 }
-const TTypeInfo& TypeInfoOf(TAlignment*) {
-  static const TTypeInfo t = EnumTypeInfo("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
-  return t;
-}
 
 #define PAVANE_EVENT_TYPE(T)                            \
   const TTypeInfo& TypeInfoOf(T*) {                     \

@@ -25,8 +25,6 @@ enum TItemChange { ctText, ctImage, ctState };
 const TTypeInfo& TypeInfoOf(TItemChange*);
 enum TIconArrangement { iaTop, iaLeft };
 const TTypeInfo& TypeInfoOf(TIconArrangement*);
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-const TTypeInfo& TypeInfoOf(TAlignment*);
 
 class TListItem {
 public:

@@ -14,10 +14,14 @@ inline constexpr unsigned WM_SETFOCUS = 0x0007, WM_KILLFOCUS = 0x0008, WM_CLOSE 
                           WM_KEYUP = 0x0101, WM_CHAR = 0x0102, WM_MOUSEMOVE = 0x0200, WM_LBUTTONDOWN = 0x0201,
                           WM_LBUTTONUP = 0x0202, WM_LBUTTONDBLCLK = 0x0203, WM_RBUTTONDOWN = 0x0204,
                           WM_RBUTTONUP = 0x0205, WM_SYSKEYDOWN = 0x0104, WM_SYSCHAR = 0x0106,
-                          WM_USER = 0x0400;
+                          WM_COMMAND = 0x0111, WM_USER = 0x0400;
 // The class library's own messages.
 inline constexpr unsigned CM_BASE = 0xB000, CM_ENTER = CM_BASE + 1, CM_EXIT = CM_BASE + 2, CM_RELEASE = CM_BASE + 3,
                           CM_DIALOGKEY = CM_BASE + 4, CM_DIALOGCHAR = CM_BASE + 5;
+// Notifications of a native window reflected back to its control; a button's notification code
+// (BN_CLICKED, BN_DOUBLECLICKED) is the wParam of CN_COMMAND.
+inline constexpr unsigned CN_BASE = 0xBC00, CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr unsigned BN_CLICKED = 0, BN_DOUBLECLICKED = 5;
 
 inline constexpr WORD VK_BACK = 8, VK_TAB = 9, VK_RETURN = 13, VK_SHIFT = 16, VK_CONTROL = 17, VK_MENU = 18,
                       VK_ESCAPE = 27, VK_SPACE = 32, VK_PRIOR = 33, VK_NEXT = 34, VK_END = 35, VK_HOME = 36,

@@ -230,15 +230,58 @@ void TPanel::SetBevelInner(TPanelBevel bevel) {
   Invalidate();
 }
 
+const TClassInfo& TButtonControl::StaticClass() {
+  static const TClassInfo info = DescribeClass<TButtonControl>("TButtonControl");
+  return info;
+}
+
+void TButtonControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+      if (Enabled()) pressed_ = true;
+      break;
+    case WM_LBUTTONUP: {
+      if (!Enabled()) return;
+      auto x = static_cast<std::int16_t>(message.LParam & 0xFFFF);
+      auto y = static_cast<std::int16_t>((message.LParam >> 16) & 0xFFFF);
+      OnMouseUp(this, mbLeft, TShiftState::FromBits(static_cast<std::uint32_t>(message.WParam)), x, y);
+      bool clicked = pressed_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+      pressed_ = false;
+      // The window tells its control instead of the mouse-up clicking it.
+      if (clicked) Perform(CN_COMMAND, BN_CLICKED, 0);
+      return;
+    }
+    case WM_LBUTTONDBLCLK:
+      if (Enabled()) Perform(CN_COMMAND, BN_DOUBLECLICKED, 0);
+      return;
+    default:
+      break;
+  }
+  TWinControl::WndProc(message);
+}
+
+bool TButtonControl::DoKeyPress(char& key) {
+  if (TWinControl::DoKeyPress(key)) return true;
+  if (key != ' ') return false;
+  key = 0;
+  Perform(CN_COMMAND, BN_CLICKED, 0);
+  return true;
+}
+
+const TClassInfo& TCustomGroupBox::StaticClass() {
+  static const TClassInfo info = DescribeClass<TCustomGroupBox>("TCustomGroupBox");
+  return info;
+}
+
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
+  SetBounds(0, 0, 185, 105);
+  SetColor(clBtnFace);
+}
+
 const TClassInfo& TGroupBox::StaticClass() {
   static const TClassInfo info =
       DescribeClass<TGroupBox>("TGroupBox", {Prop("Caption", &TGroupBox::Caption, &TGroupBox::SetCaption)});
   return info;
-}
-
-TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
-  SetBounds(0, 0, 185, 105);
-  SetColor(clBtnFace);
 }
 
 void RegisterStandardControls() {

@@ -62,6 +62,26 @@ private:
   bool cancel_ = false;
 };
 
+// A native button window of the check or radio kind. The window reports a mouse click on it, or a
+// Space typed in it that nobody consumed, as the BN_CLICKED notification and a double click as
+// BN_DOUBLECLICKED, both through CN_COMMAND; the descendants act on them in WndProc.
+class TButtonControl : public TWinControl {
+  PAVANE_CLASS(TButtonControl, TWinControl)
+public:
+  using TWinControl::TWinControl;
+  // The check state of the window.
+  virtual bool Checked() const { return false; }
+  virtual void SetChecked(bool) {}
+  bool FocusOnClick() const override { return true; }
+  void WndProc(TMessage& message) override;
+
+protected:
+  bool DoKeyPress(char& key) override;
+
+private:
+  bool pressed_ = false;
+};
+
 class TEdit : public TWinControl {
   PAVANE_CLASS(TEdit, TWinControl)
 public:
@@ -131,11 +151,18 @@ private:
   TPanelBevel bevelInner_ = bvNone;
 };
 
-class TGroupBox : public TCustomControl {
-  PAVANE_CLASS(TGroupBox, TCustomControl)
+// The etched frame with the caption on it.
+class TCustomGroupBox : public TCustomControl {
+  PAVANE_CLASS(TCustomGroupBox, TCustomControl)
 public:
-  explicit TGroupBox(TComponent* owner);
+  explicit TCustomGroupBox(TComponent* owner);
   void Paint(TCanvas& canvas) override;
+};
+
+class TGroupBox : public TCustomGroupBox {
+  PAVANE_CLASS(TGroupBox, TCustomGroupBox)
+public:
+  using TCustomGroupBox::TCustomGroupBox;
 };
 
 // Registers the standard control classes for creation by name.

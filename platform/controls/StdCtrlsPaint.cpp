@@ -65,7 +65,7 @@ void TPanel::Paint(TCanvas& canvas) {
   DrawCaption(canvas, Caption(), r, DT_CENTER | DT_VCENTER | DT_SINGLELINE, Enabled());
 }
 
-void TGroupBox::Paint(TCanvas& canvas) {
+void TCustomGroupBox::Paint(TCanvas& canvas) {
   int textHeight = canvas.TextHeight("0");
   DrawEdge(canvas, {0, textHeight / 2 - 1, Width(), Height()}, edEtched);
   if (Caption().empty()) return;
