@@ -1,6 +1,7 @@
 // The library's main block: runs when the plug-in is loaded and unloaded.
 
 #include "controls/BtChkBox.h"
+#include "controls/ConditionControls.h"
 #include "controls/KvRadioButton.h"
 #include "controls/KvRadioGroup.h"
 #include "lib/PropertyAccess.h"
@@ -16,6 +17,7 @@ struct TLibraryMain {
     RegisterKvRadioButtonClass();
     RegisterKvRadioGroupClass();
     RegisterFieldClasses();
+    RegisterConditionControls();
   }
   ~TLibraryMain() { UnregisterFieldClasses(); }
   TLibraryMain(const TLibraryMain&) = delete;

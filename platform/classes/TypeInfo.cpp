@@ -101,6 +101,10 @@ const TTypeInfo& TypeInfoOf(int*) {
   static const TTypeInfo t = Simple(tkInteger, "Integer");
   return t;
 }
+const TTypeInfo& TypeInfoOf(std::uint8_t*) {
+  static const TTypeInfo t = Simple(tkInteger, "Byte");
+  return t;
+}
 const TTypeInfo& TypeInfoOf(bool*) {
   static const TTypeInfo t = EnumTypeInfo("Boolean", {"False", "True"});
   return t;

@@ -49,6 +49,7 @@ bool IntToIdent(const TTypeInfo& type, int value, AnsiString& ident);
 // TypeInfoOf(static_cast<T*>(nullptr)). Each published enumeration, set and event type
 // declares its overload next to its definition.
 const TTypeInfo& TypeInfoOf(int*);
+const TTypeInfo& TypeInfoOf(std::uint8_t*);
 const TTypeInfo& TypeInfoOf(bool*);
 const TTypeInfo& TypeInfoOf(char*);
 const TTypeInfo& TypeInfoOf(double*);
