@@ -81,8 +81,21 @@ AnsiString TrimRight(std::string_view s) {
 AnsiString UpperCase(std::string_view s, int codePage) { return MapLeadBytes(s, codePage, UpperAscii); }
 AnsiString LowerCase(std::string_view s, int codePage) { return MapLeadBytes(s, codePage, LowerAscii); }
 
+// As comparing the two upper-case copies, without making them.
 int CompareText(std::string_view a, std::string_view b, int codePage) {
-  return UpperCase(a, codePage).compare(UpperCase(b, codePage));
+  const bool dbcs = IsDBCSCodePage(codePage);
+  bool trailA = false, trailB = false;
+  auto mapped = [&](char c, bool& trail) {
+    const bool trailByte = trail;
+    trail = !trailByte && dbcs && IsDBCSLeadByte(static_cast<unsigned char>(c), codePage);
+    return static_cast<unsigned char>(trailByte || trail ? c : UpperAscii(c));
+  };
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    const unsigned char ca = mapped(a[i], trailA), cb = mapped(b[i], trailB);
+    if (ca != cb) return ca < cb ? -1 : 1;
+  }
+  return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
 bool SameText(std::string_view a, std::string_view b, int codePage) {

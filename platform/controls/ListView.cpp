@@ -43,7 +43,7 @@ void TListItem::SetCaption(const AnsiString& caption) {
   if (!view.Changing(this, ctText)) return;
   caption_ = caption;
   view.Change(this, ctText);
-  if (view.sortType_ == stText || view.sortType_ == stBoth) view.AlphaSort();
+  view.CaptionChanged(this);
 }
 
 void TListItem::SetImageIndex(int index) {
@@ -93,6 +93,15 @@ void TListItems::Delete(int index) {
 
 void TListItems::Clear() {
   while (Count() > 0) Delete(Count() - 1);
+}
+
+void TListItems::Move(int from, int to) {
+  if (from < 0 || from >= Count() || to < 0 || to >= Count() || from == to) return;
+  auto at = items_.begin();
+  std::unique_ptr<TListItem> moving = std::move(at[from]);
+  if (from < to) std::move(at + from + 1, at + to + 1, at + from);
+  else std::move_backward(at + to, at + from, at + from + 1);
+  at[to] = std::move(moving);
 }
 
 int TListItems::IndexOf(const TListItem* item) const {
@@ -243,17 +252,22 @@ void TListView::SortBy(const std::function<int(TListItem*, TListItem*)>& compare
   std::stable_sort(items_->items_.begin(), items_->items_.end(),
                    [&](const auto& a, const auto& b) { return compare(a.get(), b.get()) < 0; });
   sorting_ = false;
+  ItemsSorted();
+}
+
+int TListView::CompareItems(TListItem* a, TListItem* b) {
+  if (!OnCompare) return CompareText(a->Caption(), b->Caption());
+  int result = 0;
+  OnCompare(this, a, b, 0, result);
+  return result;
+}
+
+void TListView::CaptionChanged(TListItem*) {
+  if (sortType_ == stText || sortType_ == stBoth) AlphaSort();
 }
 
 bool TListView::AlphaSort() {
-  if (OnCompare)
-    SortBy([this](TListItem* a, TListItem* b) {
-      int result = 0;
-      OnCompare(this, a, b, 0, result);
-      return result;
-    });
-  else
-    SortBy([](TListItem* a, TListItem* b) { return CompareText(a->Caption(), b->Caption()); });
+  SortBy([this](TListItem* a, TListItem* b) { return CompareItems(a, b); });
   return true;
 }
 

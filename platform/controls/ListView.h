@@ -70,6 +70,8 @@ public:
   TListItem* Item(int index) const { return items_.at(static_cast<size_t>(index)).get(); }
   TListItem* operator[](int index) const { return Item(index); }
   int IndexOf(const TListItem* item) const;
+  // Moves the item at from to the place to, the items between shifting by one.
+  void Move(int from, int to);
   TListView& Owner() const { return view_; }
 
 private:
@@ -230,13 +232,20 @@ protected:
   void DoExit() override;
   void WndProc(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
+  // The order of two items for every sort: OnCompare when it is set, else the captions without case.
+  virtual int CompareItems(TListItem* a, TListItem* b);
+  // The caption of an item changed; a view sorted by text sorts itself again.
+  virtual void CaptionChanged(TListItem* item);
+  // The item is about to leave the view.
+  virtual void ItemRemoving(TListItem* item);
+  // A sort may have put the items in another order.
+  virtual void ItemsSorted() {}
 
 private:
   friend class TListItem;
   friend class TListItems;
   bool Changing(TListItem* item, TItemChange change);
   void Change(TListItem* item, TItemChange change);
-  void ItemRemoving(TListItem* item);
   bool BeginEditing(TListItem* item);
   void UserSelect(TListItem* item, TShiftState shift);
   void SortBy(const std::function<int(TListItem*, TListItem*)>& compare);
