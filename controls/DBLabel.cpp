@@ -12,21 +12,12 @@ const TTypeInfo& TypeInfoOf(TDBLabelPos*) {
   return t;
 }
 
-namespace {
-
-const TTypeInfo& ByteTypeInfo() {
-  static const TTypeInfo t = IntegerTypeInfo("Byte");
-  return t;
-}
-
-}  // namespace
-
 const TClassInfo& TDBLabel::StaticClass() {
   static const TClassInfo info = DescribeClass<TDBLabel>(
       "TDBLabel", {Prop("AutoAlign", &TDBLabel::AutoAlign, &TDBLabel::SetAutoAlign),
                    Prop("AutoCaption", &TDBLabel::AutoCaption, &TDBLabel::SetAutoCaption),
                    Prop<TDBLabel>("FocusControl", &TDBLabel::FocusControl, &TDBLabel::SetFocusControl),
-                   Prop("Gap", &TDBLabel::Gap, &TDBLabel::SetGap, &ByteTypeInfo()),
+                   Prop("Gap", &TDBLabel::Gap, &TDBLabel::SetGap, &TypeInfoOf(static_cast<std::uint8_t*>(nullptr))),
                    Prop("Pos", &TDBLabel::Pos, &TDBLabel::SetPos)});
   return info;
 }

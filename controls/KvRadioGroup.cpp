@@ -4,8 +4,7 @@
 
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Application.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Fonts.h"
 
 const TClassInfo& TKvGroupButton::StaticClass() {
   static const TClassInfo info = DescribeClass<TKvGroupButton>("TKvGroupButton");
@@ -111,10 +110,7 @@ void TKvRadioGroup::UpdateButtons() {
 
 void TKvRadioGroup::ArrangeButtons() {
   if (IsLoading() || buttons_.empty()) return;
-  TBitmap measure(1, 1);
-  TCanvas& canvas = *measure.Canvas();
-  canvas.SetFont(Font());
-  int textHeight = canvas.TextHeight("0");
+  int textHeight = TextHeightIn(*Font());
   int count = ButtonCount();
   int rows = (count + columns_ - 1) / columns_;
   int buttonWidth = (Width() - 10) / columns_;

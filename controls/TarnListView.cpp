@@ -5,8 +5,7 @@
 
 #include "platform/classes/ClassDecl.h"
 #include "platform/controls/Application.h"
-#include "platform/graphics/Bitmap.h"
-#include "platform/graphics/Canvas.h"
+#include "platform/graphics/Fonts.h"
 
 const TTypeInfo& TypeInfoOf(TCheckDuplicate*) {
   static const TTypeInfo t = EnumTypeInfo("TCheckDuplicate", {"cd_None", "cd_CheckCase", "cd_CaseInsensitive"});
@@ -102,9 +101,7 @@ void TTarnListView::PadSubItems() {
 int TTarnListView::CharWidth() {
   if (charWidth_ < 0 || !(measuredFont_ == *Font())) {
     measuredFont_.Assign(*Font());
-    TBitmap measure(1, 1);
-    measure.Canvas()->SetFont(Font());
-    charWidth_ = measure.Canvas()->TextWidth("W");
+    charWidth_ = TextWidthIn(*Font(), "W");
   }
   return charWidth_;
 }

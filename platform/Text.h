@@ -18,6 +18,18 @@ int GetACP();
 // Overrides the system code page for this process (tests, the shell's start-up).
 void SetACP(int codePage);
 
+// Sets the system code page for a scope and puts the previous one back at its end.
+class TCodePageScope {
+public:
+  explicit TCodePageScope(int codePage) : previous_(GetACP()) { SetACP(codePage); }
+  ~TCodePageScope() { SetACP(previous_); }
+  TCodePageScope(const TCodePageScope&) = delete;
+  TCodePageScope& operator=(const TCodePageScope&) = delete;
+
+private:
+  int previous_;
+};
+
 // True for the double-byte code pages (936, 950) whose lead bytes start two-byte characters.
 bool IsDBCSCodePage(int codePage);
 bool IsDBCSLeadByte(unsigned char c, int codePage = CP_ACP);

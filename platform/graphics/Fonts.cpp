@@ -264,3 +264,12 @@ std::u32string DecodeFontText(const AnsiString& text, TFontCharset charset) {
   if (IsAscii(text)) return std::u32string(text.begin(), text.end());
   return WideToCharacters(AnsiToWide(text, CharsetCodePage(charset)));
 }
+
+int TextWidthIn(const TFont& font, const AnsiString& text) {
+  TFontFace& face = FontFaceFor(font);
+  int width = 0;
+  for (char32_t c : DecodeFontText(text, font.Charset())) width += face.Glyph(c).Advance;
+  return width;
+}
+
+int TextHeightIn(const TFont& font) { return FontFaceFor(font).Metrics().Height(); }

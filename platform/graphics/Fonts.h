@@ -50,3 +50,8 @@ TFontFace& FontFaceFor(const TFont& font);
 
 // 8-bit text of the font's character set as characters.
 std::u32string DecodeFontText(const AnsiString& text, TFontCharset charset);
+
+// What a canvas with the font measures, for controls that size themselves without painting: the
+// width of one line of 8-bit text and the font's line height.
+int TextWidthIn(const TFont& font, const AnsiString& text);
+int TextHeightIn(const TFont& font);

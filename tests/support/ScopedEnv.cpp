@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "platform/Text.h"
-
 ScopedEnv::ScopedEnv(std::string name, std::optional<std::string> value) : name_(std::move(name)) {
   if (const char* old = std::getenv(name_.c_str())) previous_ = old;
   if (value) setenv(name_.c_str(), value->c_str(), 1);
@@ -14,6 +12,3 @@ ScopedEnv::~ScopedEnv() {
   if (previous_) setenv(name_.c_str(), previous_->c_str(), 1);
   else unsetenv(name_.c_str());
 }
-
-ScopedCodePage::ScopedCodePage(int codePage) : previous_(GetACP()) { SetACP(codePage); }
-ScopedCodePage::~ScopedCodePage() { SetACP(previous_); }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/Text.h"
+
 class ScopedEnv {
 public:
   ScopedEnv(std::string name, std::optional<std::string> value);
@@ -17,13 +19,4 @@ private:
 };
 
 // Sets the system code page for a test's scope.
-class ScopedCodePage {
-public:
-  explicit ScopedCodePage(int codePage);
-  ~ScopedCodePage();
-  ScopedCodePage(const ScopedCodePage&) = delete;
-  ScopedCodePage& operator=(const ScopedCodePage&) = delete;
-
-private:
-  int previous_;
-};
+using ScopedCodePage = TCodePageScope;

@@ -27,23 +27,12 @@ void Collect(const TFormObject& object, const AnsiString& component, std::vector
   for (const TFormObject& child : object.Children) Collect(child, child.Name, texts);
 }
 
-// Restores the system code page the document texts were built in.
-class TCodePageScope {
-public:
-  explicit TCodePageScope(int codePage) : previous_(GetACP()) { SetACP(codePage); }
-  ~TCodePageScope() { SetACP(previous_); }
-  TCodePageScope(const TCodePageScope&) = delete;
-  TCodePageScope& operator=(const TCodePageScope&) = delete;
-
-private:
-  int previous_;
-};
-
 // One element a line under the document element; texts in the code page.
 std::string Serialise(const TLangTexts& texts, int codePage, const char* encoding,
                       const std::function<AnsiString(const AnsiString&)>& convert) {
   std::vector<std::pair<AnsiString, AnsiString>> converted;
   for (const TLangText& t : texts.Texts) converted.emplace_back(t.Path, convert(t.Text));
+  // The document takes its texts in the system code page.
   TCodePageScope scope(codePage);
   TXmlDocument document;
   // A parsed document knows its encoding, so its texts are written as they are, not as
